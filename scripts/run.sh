@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Builds libdal and then runs its tests or dal-inspect.
+#
+#   scripts/run.sh test                 build, then run every test suite (ctest)
+#   scripts/run.sh inspect [ARGS...]    build, then run dal-inspect ARGS (default: devices)
+#
+# Missing build dependencies are installed with apt-get first (Debian).
+set -euo pipefail
+
+cd "$(dirname "$0")/.."
+build_dir=${DAL_BUILD_DIR:-build}
+jobs=$(nproc 2>/dev/null || echo 2)
+
+install_missing() {
+    local missing=()
+    command -v cmake >/dev/null 2>&1 || missing+=(cmake)
+    command -v g++ >/dev/null 2>&1 || missing+=(g++)
+    command -v make >/dev/null 2>&1 || missing+=(make)
+    dpkg -s qtbase5-dev >/dev/null 2>&1 || missing+=(qtbase5-dev)
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo=sudo
+    echo "Installing: ${missing[*]}"
+    $sudo apt-get update
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+}
+
+build() {
+    cmake -S . -B "$build_dir" -DDAL_WARNINGS_AS_ERRORS=ON
+    cmake --build "$build_dir" -j "$jobs"
+}
+
+command=${1:-}
+[ $# -gt 0 ] && shift
+case "$command" in
+    test)
+        install_missing
+        build
+        (cd "$build_dir" && ctest --output-on-failure -j "$jobs")
+        ;;
+    inspect)
+        install_missing
+        build
+        [ $# -eq 0 ] && set -- devices
+        "$build_dir/tools/dal-inspect/dal-inspect" "$@"
+        ;;
+    *)
+        echo "usage: scripts/run.sh test | inspect [dal-inspect arguments]" >&2
+        exit 2
+        ;;
+esac

@@ -1,0 +1,34 @@
+#ifndef DAL_DEVICEFILE_H
+#define DAL_DEVICEFILE_H
+
+#include <QString>
+#include <QStringList>
+
+class QDomDocument;
+
+// The road every per-device reader takes to its file. Internal to the library.
+namespace DALDeviceFile {
+
+// Directory that the device map gives for fileName and device (no PHY, no
+// version). When there is none, records error 5 with
+// "Failed to find path to <fileName> for device: <device>" and returns an
+// empty string.
+QString directory(QString const &fileName, QString const &device);
+
+// Opens directory + "/" + fileName with the library loader (not relative to
+// the root). Returns the loader's status; *document is owned by the caller.
+int open(QString const &directory, QString const &fileName, QString const &docName,
+         QDomDocument **document);
+
+// Both steps: -1 when the device has no directory for fileName (recorded as
+// above, *document null), else the loader's status.
+int openForDevice(QString const &fileName, QString const &device, QString const &docName,
+                  QDomDocument **document);
+
+// Regular, non-hidden files of directory whose names match the wildcard
+// pattern without regard to case, in name order ignoring case.
+QStringList matchingFiles(QString const &directory, QString const &pattern);
+
+} // namespace DALDeviceFile
+
+#endif // DAL_DEVICEFILE_H

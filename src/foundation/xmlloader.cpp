@@ -1,0 +1,63 @@
+#include "DALCommon.h"
+#include "domutil.h"
+
+#include <QDir>
+#include <QDomDocument>
+#include <QFile>
+#include <QFileInfo>
+
+int DALCommon::openDomDocument(QString const &fileName, QString const &docName,
+                               QDomDocument **document, bool relativeToRoot)
+{
+    // Only the file name is lower-cased; the root is used as the host gave it.
+    const QString lowerName = fileName.toLower();
+    const QString path = relativeToRoot ? m_configRoot + lowerName : lowerName;
+
+    int result = 0;
+    QString detail;
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly)) {
+        auto *doc = new QDomDocument(docName);
+        QString parserMessage;
+        int line = 0;
+        int column = 0;
+        if (doc->setContent(&file, false, &parserMessage, &line, &column)) {
+            *document = doc;
+        } else {
+            delete doc;
+            *document = nullptr;
+            result = 2;
+            detail = QFileInfo(path).absoluteFilePath()
+                     + QStringLiteral(", line %2: \n%1").arg(parserMessage, QString::number(line));
+        }
+        file.close();
+    } else {
+        *document = nullptr;
+        result = 1;
+        const QDir root(m_configRoot);
+        if (!root.exists())
+            detail = QLatin1String("Directory does not exist: ") + root.absolutePath();
+        else if (m_status == 0)
+            detail = QFileInfo(path).absoluteFilePath();
+        // Otherwise an earlier failure has not been cleared: stay silent.
+    }
+
+    m_status = result;
+    if (!detail.isEmpty())
+        setError(result, detail);
+    return result;
+}
+
+QString DALCommon::getTextFromTagName(QString const &tagName, QDomDocument *document)
+{
+    if (!document)
+        return QString();
+    return DALDom::firstElementByTagName(*document, tagName).text();
+}
+
+QString DALCommon::getTextFromTagName(QString const &tagName, QDomElement *element)
+{
+    if (!element)
+        return QString();
+    return DALDom::firstElementByTagName(*element, tagName).text();
+}

@@ -1,0 +1,277 @@
+#include "fixturetree.h"
+
+#include "DALCommon.h"
+
+#include <QDir>
+#include <QDomDocument>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestDALCommon : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { resetLibraryState(); }
+    void cleanupTestCase() { DALCommon::setConfigRoot("./../config/xml/"); resetLibraryState(); }
+
+    void errorMessages_data();
+    void errorMessages();
+    void setError_data();
+    void setError();
+    void latestErrorOfEmptyList();
+    void clearErrorListResetsStatus();
+
+    void configRootKeepsTextAndCase();
+    void missingConfigRootEmptiesRoot();
+    void constructorSetsRoot();
+
+    void openLowerCasesNameButNotRoot();
+    void openNotRelativeIgnoresRoot();
+    void repeatedOpenFailureRecordsOnce();
+    void successfulOpenResetsStatus();
+    void openWithMissingRootDirectory();
+    void parseFailureFraming();
+
+    void textFromTagName_data();
+    void textFromTagName();
+    void textFromTagNameOfElementExcludesItself();
+};
+
+void TestDALCommon::errorMessages_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("1") << 1 << "File open failed";
+    QTest::newRow("2") << 2 << "XML DOM parse failed";
+    QTest::newRow("3") << 3 << "Device access failed";
+    QTest::newRow("4") << 4 << "Invalid settings name";
+    QTest::newRow("5") << 5 << "Configuration parameter error";
+    QTest::newRow("6") << 6 << "Unknown RF device";
+    QTest::newRow("7") << 7 << "Read only register";
+    QTest::newRow("8") << 8 << "Write register failed";
+    QTest::newRow("0") << 0 << "Unknown error: 0";
+    QTest::newRow("9") << 9 << "Unknown error: 9";
+    QTest::newRow("negative") << -3 << "Unknown error: -3";
+    QTest::newRow("large") << 1000 << "Unknown error: 1000";
+}
+
+void TestDALCommon::errorMessages()
+{
+    QFETCH(int, code);
+    QFETCH(QString, message);
+    QCOMPARE(DALCommon::getErrorMessage(code), message);
+}
+
+void TestDALCommon::setError_data()
+{
+    QTest::addColumn<bool>("withCode");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("detail");
+    QTest::addColumn<QStringList>("recorded");
+    QTest::addColumn<int>("status");
+    QTest::newRow("code, empty detail") << true << 3 << "" << QStringList{"Device access failed"} << -1;
+    QTest::newRow("code and detail") << true << 3 << "x" << QStringList{"Device access failed: x"} << -1;
+    QTest::newRow("unknown code") << true << 12 << "y" << QStringList{"Unknown error: 12: y"} << -1;
+    QTest::newRow("code 0") << true << 0 << "x" << QStringList() << 0;
+    QTest::newRow("message") << false << 0 << "x" << QStringList{"x"} << 0;
+    QTest::newRow("empty message") << false << 0 << "" << QStringList() << 0;
+}
+
+void TestDALCommon::setError()
+{
+    QFETCH(bool, withCode);
+    QFETCH(int, code);
+    QFETCH(QString, detail);
+    QFETCH(QStringList, recorded);
+    QFETCH(int, status);
+
+    DALCommon::setError(7, "earlier"); // status -1 before the call under test
+    if (withCode)
+        DALCommon::setError(code, detail);
+    else
+        DALCommon::setError(detail);
+    QCOMPARE(DALCommon::getErrorList(), QStringList{"Read only register: earlier"} + recorded);
+    QCOMPARE(DALCommon::getStatus(), status);
+}
+
+void TestDALCommon::latestErrorOfEmptyList()
+{
+    QCOMPARE(DALCommon::getLatestError(), QString());
+    DALCommon::setError("first");
+    DALCommon::setError("second");
+    QCOMPARE(DALCommon::getLatestError(), QString("second"));
+}
+
+void TestDALCommon::clearErrorListResetsStatus()
+{
+    DALCommon::setError(1, "x");
+    DALCommon::clearErrorList();
+    QCOMPARE(DALCommon::getStatus(), 0);
+    QVERIFY(DALCommon::getErrorList().isEmpty());
+}
+
+void TestDALCommon::configRootKeepsTextAndCase()
+{
+    QTemporaryDir dir; // its name has capitals
+    QVERIFY(dir.isValid());
+    const QString root = dir.path() + "/Config/";
+    QVERIFY(QDir().mkpath(root + "sub"));
+    QFile file(root + "sub/file.xml");
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("<a/>");
+    file.close();
+
+    QCOMPARE(DALCommon::setConfigRoot(root), 0);
+    QCOMPARE(DALCommon::getConfigRoot(), root);
+    QCOMPARE(DALCommon::getStatus(), 0);
+
+    QDomDocument *doc = nullptr;
+    QCOMPARE(DALCommon::openDomDocument("Sub/File.XML", "name", &doc, true), 0);
+    QVERIFY(doc);
+    QCOMPARE(doc->documentElement().tagName(), QString("a"));
+    delete doc;
+    QVERIFY(DALCommon::getErrorList().isEmpty());
+}
+
+void TestDALCommon::missingConfigRootEmptiesRoot()
+{
+    const QString missing = "no/such/config/dir/";
+    QCOMPARE(DALCommon::setConfigRoot(missing), 1);
+    QCOMPARE(DALCommon::getStatus(), 1);
+    QCOMPARE(DALCommon::getConfigRoot(), QString());
+    QCOMPARE(DALCommon::getErrorList(),
+             QStringList{"Directory does not exist: " + QDir(missing).absolutePath()});
+}
+
+void TestDALCommon::constructorSetsRoot()
+{
+    FixtureTree tree;
+    const QByteArray root = tree.root().toUtf8();
+    DALCommon common(root.constData());
+    QCOMPARE(DALCommon::getConfigRoot(), tree.root());
+    DALCommon other("missing-root-for-constructor");
+    QCOMPARE(DALCommon::getStatus(), 1);
+    QCOMPARE(DALCommon::getConfigRoot(), QString());
+    other = common; // does nothing
+    QCOMPARE(DALCommon::getConfigRoot(), QString());
+}
+
+void TestDALCommon::openLowerCasesNameButNotRoot()
+{
+    FixtureTree tree;
+    QVERIFY(tree.write("dir/data.xml", "<Root><x>1</x></Root>"));
+    QDomDocument *doc = nullptr;
+    QCOMPARE(DALCommon::openDomDocument("DIR/Data.Xml", "doc", &doc, true), 0);
+    QVERIFY(doc);
+    delete doc;
+}
+
+void TestDALCommon::openNotRelativeIgnoresRoot()
+{
+    FixtureTree tree;
+    QVERIFY(tree.write("abs/file.xml", "<Root/>"));
+    DALCommon::setConfigRoot(tree.root() + "abs/"); // would double "abs" if used
+    QDomDocument *doc = nullptr;
+    QCOMPARE(DALCommon::openDomDocument(tree.path("ABS/File.xml"), "doc", &doc, false), 0);
+    QVERIFY(doc);
+    delete doc;
+}
+
+void TestDALCommon::repeatedOpenFailureRecordsOnce()
+{
+    FixtureTree tree;
+    QDomDocument *doc = reinterpret_cast<QDomDocument *>(0x1); // must be reset to null
+    QCOMPARE(DALCommon::openDomDocument("missing1.xml", "d", &doc, true), 1);
+    QCOMPARE(doc, static_cast<QDomDocument *>(nullptr));
+    QCOMPARE(DALCommon::getStatus(), -1);
+    QCOMPARE(DALCommon::getErrorList(),
+             QStringList{"File open failed: " + QFileInfo(tree.path("missing1.xml")).absoluteFilePath()});
+
+    QCOMPARE(DALCommon::openDomDocument("missing2.xml", "d", &doc, true), 1);
+    QCOMPARE(DALCommon::getStatus(), 1);
+    QCOMPARE(DALCommon::getErrorList().size(), 1);
+}
+
+void TestDALCommon::successfulOpenResetsStatus()
+{
+    FixtureTree tree;
+    QVERIFY(tree.write("good.xml", "<Root/>"));
+    QDomDocument *doc = nullptr;
+    DALCommon::openDomDocument("missing.xml", "d", &doc, true);
+    DALCommon::openDomDocument("missing.xml", "d", &doc, true);
+    QCOMPARE(DALCommon::openDomDocument("good.xml", "d", &doc, true), 0);
+    delete doc;
+    QCOMPARE(DALCommon::getStatus(), 0);
+    QCOMPARE(DALCommon::getErrorList().size(), 1);
+}
+
+void TestDALCommon::openWithMissingRootDirectory()
+{
+    FixtureTree tree;
+    QVERIFY(tree.mkdir("gone"));
+    const QString root = tree.path("gone/");
+    QCOMPARE(DALCommon::setConfigRoot(root), 0);
+    QDir(root).removeRecursively();
+
+    QDomDocument *doc = nullptr;
+    // The root is tested also when the file is not looked for below it.
+    QCOMPARE(DALCommon::openDomDocument(tree.path("x.xml"), "d", &doc, false), 1);
+    QCOMPARE(DALCommon::getErrorList(),
+             QStringList{"File open failed: Directory does not exist: " + QDir(root).absolutePath()});
+    QCOMPARE(DALCommon::getStatus(), -1);
+}
+
+void TestDALCommon::parseFailureFraming()
+{
+    FixtureTree tree;
+    QVERIFY(tree.write("bad.xml", "<Root>\n<a>\n</Root>\n"));
+    QDomDocument *doc = reinterpret_cast<QDomDocument *>(0x1);
+    QCOMPARE(DALCommon::openDomDocument("bad.xml", "d", &doc, true), 2);
+    QCOMPARE(doc, static_cast<QDomDocument *>(nullptr));
+    QCOMPARE(DALCommon::getStatus(), -1);
+    QCOMPARE(DALCommon::getErrorList().size(), 1);
+
+    QDomDocument probe;
+    QString parserMessage;
+    int line = 0;
+    QVERIFY(!probe.setContent(QByteArray("<Root>\n<a>\n</Root>\n"), false, &parserMessage, &line));
+    const QString expected = "XML DOM parse failed: " + QFileInfo(tree.path("bad.xml")).absoluteFilePath()
+                             + ", line " + QString::number(line) + ": \n" + parserMessage;
+    QCOMPARE(DALCommon::getLatestError(), expected);
+}
+
+void TestDALCommon::textFromTagName_data()
+{
+    QTest::addColumn<QString>("xml");
+    QTest::addColumn<QString>("tag");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("missing") << "<r><a>1</a></r>" << "b" << "";
+    QTest::newRow("first in document order") << "<r><x><b>deep</b></x><b>flat</b></r>" << "b" << "deep";
+    QTest::newRow("whole text") << "<r><b>a<i>b</i>c</b></r>" << "b" << "abc";
+    QTest::newRow("case-sensitive") << "<r><B>upper</B><b>lower</b></r>" << "b" << "lower";
+}
+
+void TestDALCommon::textFromTagName()
+{
+    QFETCH(QString, xml);
+    QFETCH(QString, tag);
+    QFETCH(QString, text);
+    QDomDocument doc;
+    QVERIFY(doc.setContent(xml));
+    QCOMPARE(DALCommon::getTextFromTagName(tag, &doc), text);
+}
+
+void TestDALCommon::textFromTagNameOfElementExcludesItself()
+{
+    QDomDocument doc;
+    QVERIFY(doc.setContent(QString("<r><b>outer<b>inner</b></b><b>next</b></r>")));
+    QDomElement outer = doc.documentElement().firstChildElement("b");
+    QCOMPARE(DALCommon::getTextFromTagName("b", &outer), QString("inner"));
+    QDomElement next = outer.nextSiblingElement("b");
+    QCOMPARE(DALCommon::getTextFromTagName("b", &next), QString());
+}
+
+QTEST_GUILESS_MAIN(TestDALCommon)
+#include "tst_dalcommon.moc"
