@@ -63,6 +63,7 @@ private slots:
     void fieldErrorsStopOnlyTheirElement();
     void missingOrBrokenFile_data();
     void missingOrBrokenFile();
+    void nestedElementsAtAnyDepth();
     void fileExist();
     void copiesOwnNoDocument();
 
@@ -330,6 +331,34 @@ void TestDALRfCmdDef::missingOrBrokenFile()
         QCOMPARE(error, "File open failed: " + path);
     else
         QVERIFY2(error.startsWith("XML DOM parse failed: " + path + ", line 1: \n"), qPrintable(error));
+}
+
+void TestDALRfCmdDef::nestedElementsAtAnyDepth()
+{
+    FixtureTree tree;
+    const QByteArray inner = field("inner", "2..2", "<Description>deep</Description>"
+                                                    "<BitField name=\"b\"><BitIndex>1..1</BitIndex></BitField>");
+    const int depth = 5000;
+    QByteArray deep;
+    for (int i = 0; i < depth; ++i)
+        deep += "<Field name=\"d\"><ByteIndex>4..4</ByteIndex>";
+    for (int i = 0; i < depth; ++i)
+        deep += "</Field>";
+    auto def = load(tree, group("G", command("CMD", "1", field("outer", "0..1", inner) + field("after", "3..3")))
+                              + group("H", command("CMD_DEEP", "2", deep)));
+    QCOMPARE(DALCommon::getErrorList(), QStringList());
+    const auto &groups = def->getRfCommandGroups().groups;
+    const DALRfCmdDef::RfCommandDefinition &cmd = groups.value(0).definitions.value(0);
+    QCOMPARE(fieldNames(cmd), (QStringList{"outer", "inner", "after"}));
+    QCOMPARE(cmd.description, QString("deep"));
+    QCOMPARE(cmd.size, quint8(4));
+    for (int i = 0; i < 2; ++i) {
+        QCOMPARE(cmd.fields[i].description, QString("deep"));
+        QCOMPARE(cmd.fields[i].bitfields.size(), 1);
+    }
+    QCOMPARE(cmd.fields[2].description, QString());
+    QVERIFY(cmd.fields[2].bitfields.isEmpty());
+    QCOMPARE(groups.value(1).definitions.value(0).fields.size(), depth);
 }
 
 void TestDALRfCmdDef::fileExist()

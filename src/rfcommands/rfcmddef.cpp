@@ -7,22 +7,35 @@
 
 #include <QDomDocument>
 #include <QDomElement>
-#include <QDomNodeList>
 #include <QFileInfo>
 #include <QStringList>
 
 using DALDom::firstChildValue;
-using DALDom::firstElementByTagName;
-using DALDom::itemAt;
 
 namespace {
 
 const QString kFileName = QStringLiteral("rf_command_definitions.xml");
 
+// Index of the document being read, set while createRfCmdGroups runs. The
+// reading steps look up elements at any depth below groups, commands, fields
+// and bit fields; the index answers each lookup without another walk, so
+// nested documents do not cost quadratic time.
+DALDom::ElementIndex const *s_index = nullptr;
+
+QDomElement firstBelow(QDomNode const &node, QString const &tag)
+{
+    return s_index ? s_index->first(node, tag) : DALDom::firstElementByTagName(node, tag);
+}
+
+QList<QDomElement> allBelow(QDomNode const &node, QString const &tag)
+{
+    return s_index ? s_index->all(node, tag) : DALDom::ElementIndex(node).all(node, tag);
+}
+
 // Value of the first element named tag below node; empty when there is none.
 QString firstValue(QDomNode const &node, QString const &tag)
 {
-    return firstChildValue(firstElementByTagName(node, tag));
+    return firstChildValue(firstBelow(node, tag));
 }
 
 // One number of an index string: a signed 16-bit decimal of which the low
@@ -92,23 +105,21 @@ bool DALRfCmdDef::fileExist(const QString &device)
 
 void DALRfCmdDef::createRfCmdGroups()
 {
-    const QDomNodeList groupNodes = m_document->elementsByTagName(QStringLiteral("CommandGroup"));
-    for (int i = 0; i < groupNodes.count(); ++i) {
-        QDomElement groupElement = itemAt(groupNodes, i).toElement();
+    const DALDom::ElementIndex index(*m_document);
+    s_index = &index;
+    for (QDomElement groupElement : index.all(*m_document, QStringLiteral("CommandGroup"))) {
         RfCommandGroup group;
         group.name = groupElement.attribute(QStringLiteral("name"));
         createRfCmdDefinitions(groupElement, group);
         m_rfCommandGroups.groups.append(group);
     }
+    s_index = nullptr;
 }
 
 void DALRfCmdDef::createRfCmdDefinitions(QDomElement &groupElement, RfCommandGroup &group)
 {
-    const QDomNodeList commandNodes = groupElement.elementsByTagName(QStringLiteral("Command"));
-    QDomElement commonFields = firstElementByTagName(groupElement, QStringLiteral("CommonFields"));
-
-    for (int i = 0; i < commandNodes.count(); ++i) {
-        QDomElement commandElement = itemAt(commandNodes, i).toElement();
+    QDomElement commonFields = firstBelow(groupElement, QStringLiteral("CommonFields"));
+    for (QDomElement commandElement : allBelow(groupElement, QStringLiteral("Command"))) {
         if (!commandElement.hasAttribute(QStringLiteral("name"))) {
             m_status = -1;
             DALCommon::setError(1, QStringLiteral("Missing \"name\" attribute for \"Command\" element in %1")
@@ -144,9 +155,7 @@ void DALRfCmdDef::createRfCmdDefinitions(QDomElement &groupElement, RfCommandGro
 
 void DALRfCmdDef::createFields(QDomElement &element, RfCommandDefinition &definition)
 {
-    const QDomNodeList fieldNodes = element.elementsByTagName(QStringLiteral("Field"));
-    for (int i = 0; i < fieldNodes.count(); ++i) {
-        QDomElement fieldElement = itemAt(fieldNodes, i).toElement();
+    for (QDomElement fieldElement : allBelow(element, QStringLiteral("Field"))) {
         if (!fieldElement.hasAttribute(QStringLiteral("name"))) {
             m_status = -1;
             DALCommon::setError(1, QStringLiteral("Missing \"name\" attribute for \"Field\" element in %1")
@@ -196,9 +205,7 @@ void DALRfCmdDef::createFields(QDomElement &element, RfCommandDefinition &defini
 
 void DALRfCmdDef::createBitfields(QDomElement &fieldElement, Field &field)
 {
-    const QDomNodeList bitfieldNodes = fieldElement.elementsByTagName(QStringLiteral("BitField"));
-    for (int i = 0; i < bitfieldNodes.count(); ++i) {
-        QDomElement bitfieldElement = itemAt(bitfieldNodes, i).toElement();
+    for (QDomElement bitfieldElement : allBelow(fieldElement, QStringLiteral("BitField"))) {
         Bitfield bitfield;
         bitfield.name = bitfieldElement.attribute(QStringLiteral("name"));
 
@@ -223,9 +230,7 @@ void DALRfCmdDef::createBitfields(QDomElement &fieldElement, Field &field)
 
 void DALRfCmdDef::createListItems(QDomElement &bitfieldElement, Bitfield &bitfield)
 {
-    const QDomNodeList itemNodes = bitfieldElement.elementsByTagName(QStringLiteral("ListItem"));
-    for (int i = 0; i < itemNodes.count(); ++i) {
-        const QDomNode itemNode = itemAt(itemNodes, i);
+    for (const QDomElement &itemNode : allBelow(bitfieldElement, QStringLiteral("ListItem"))) {
         ListItem item;
         item.value = firstValue(itemNode, QStringLiteral("Value"));
         item.text = firstValue(itemNode, QStringLiteral("Text"));

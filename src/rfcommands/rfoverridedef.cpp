@@ -12,8 +12,15 @@
 #include <QStringList>
 
 using DALDom::firstChildValue;
-using DALDom::firstElementByTagName;
 using DALDom::itemAt;
+
+namespace {
+
+// Index of the file being read, set while createOverride runs, so that the
+// Values lookup of nested WriteCustom elements needs no walk of its own.
+DALDom::ElementIndex const *s_index = nullptr;
+
+} // namespace
 
 const QString DALRfOverrideDef::m_overrideFilter = QStringLiteral("override_*.xml");
 const QString DALRfOverrideDef::m_overridesPath = QStringLiteral("/overrides");
@@ -90,11 +97,11 @@ void DALRfOverrideDef::createOverride(QString fileName)
     Override record;
     record.name = fileName;
 
-    const QDomNodeList writeCustomNodes = m_document->elementsByTagName(QStringLiteral("WriteCustom"));
-    for (int i = 0; i < writeCustomNodes.count(); ++i) {
-        QDomElement element = itemAt(writeCustomNodes, i).toElement();
+    const DALDom::ElementIndex index(*m_document);
+    s_index = &index;
+    for (QDomElement element : index.all(*m_document, QStringLiteral("WriteCustom")))
         createWriteCustom(record, element);
-    }
+    s_index = nullptr;
 
     const QDomNodeList elementNodes = m_document->elementsByTagName(QStringLiteral("Element32b"));
     for (int i = 0; i < elementNodes.count(); ++i) {
@@ -114,7 +121,9 @@ int DALRfOverrideDef::createWriteCustom(Override &record, QDomElement &element)
     OverrideWriteCustom writeCustom;
     writeCustom.name = element.attribute(QStringLiteral("name"));
 
-    const QDomElement valuesElement = firstElementByTagName(element, QStringLiteral("Values"));
+    const QString valuesTag = QStringLiteral("Values");
+    const QDomElement valuesElement = s_index ? s_index->first(element, valuesTag)
+                                              : DALDom::firstElementByTagName(element, valuesTag);
     bool valid = !valuesElement.isNull();
     if (valid) {
         const QStringList parts = firstChildValue(valuesElement).split(QLatin1Char(','), Qt::KeepEmptyParts);
