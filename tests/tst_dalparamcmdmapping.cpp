@@ -1,4 +1,4 @@
-#include "fixturetree.h"
+#include "readerfixture.h"
 
 #include "DALCommon.h"
 #include "DALParamCmdMapping.h"
@@ -19,16 +19,12 @@ namespace {
 
 using Parameter = DALParamCmdMapping::Parameter;
 
-struct MappingFixture
+struct MappingFixture : ReaderFixture<DALParamCmdMapping>
 {
-    FixtureTree tree;
-    std::unique_ptr<DALParamCmdMapping> mapping;
-
+    DALParamCmdMapping *mapping;
     explicit MappingFixture(QByteArray const &body, QString device = "VO4725")
+        : ReaderFixture("param_cmd_mapping.xml", "ParamCmdMapping", body, device), mapping(reader.get())
     {
-        tree.writeDeviceConfig("VO4725", {"param_cmd_mapping.xml"});
-        tree.write("vo4725/param_cmd_mapping.xml", "<ParamCmdMapping>" + body + "</ParamCmdMapping>");
-        mapping.reset(new DALParamCmdMapping(device));
     }
     QList<DALParamCmdMapping::SettingMapping> blocks() const { return DALTestAccess::blocks(*mapping); }
 };
@@ -199,7 +195,7 @@ void TestDALParamCmdMapping::copiesAreIndependent()
     assigned = *f.mapping;
     DALParamCmdMapping &self = assigned;
     assigned = self;
-    f.mapping.reset();
+    f.reader.reset();
     QCOMPARE(describe(*copy->getDefaultListOfParameters()), QStringList{"a|CMD_FS"});
     const QList<Parameter> *fromAssigned = assigned.getDefaultListOfParameters();
     copy.reset();

@@ -1,4 +1,4 @@
-#include "fixturetree.h"
+#include "readerfixture.h"
 
 #include "DALCommon.h"
 #include "DALParamDef.h"
@@ -30,19 +30,12 @@ QByteArray listParameter(QByteArray const &listValues)
     return "<Parameter name=\"list\" type=\"LIST\">" + listValues + "</Parameter>";
 }
 
-// A tree whose VO4725 maps param_definition.xml to a directory holding body
-// wrapped in a root element; the reader is built on demand.
-struct ParamFixture
+struct ParamFixture : ReaderFixture<DALParamDef>
 {
-    FixtureTree tree;
-    std::unique_ptr<DALParamDef> def;
-
+    DALParamDef *def;
     explicit ParamFixture(QByteArray const &body)
+        : ReaderFixture("param_definition.xml", "ParamDefinition", body), def(reader.get())
     {
-        tree.writeDeviceConfig("VO4725", {"param_definition.xml"});
-        tree.write("vo4725/param_definition.xml", "<ParamDefinition>" + body + "</ParamDefinition>");
-        QString device = "VO4725";
-        def.reset(new DALParamDef(device));
     }
 };
 
@@ -585,7 +578,7 @@ void TestDALParamDef::copiesAreIndependent()
     assigned = *f.def;
     DALParamDef &self = assigned;
     assigned = self;
-    f.def.reset();
+    f.reader.reset();
 
     for (DALParamDef *def : {copy.get(), &assigned}) {
         QCOMPARE(def->count(), 2);

@@ -1,4 +1,4 @@
-#include "fixturetree.h"
+#include "readerfixture.h"
 
 #include "DALCommon.h"
 #include "DALRadioParDef.h"
@@ -14,17 +14,12 @@ struct DALTestAccess
 
 namespace {
 
-struct RadioFixture
+struct RadioFixture : ReaderFixture<DALRadioParDef>
 {
-    FixtureTree tree;
-    std::unique_ptr<DALRadioParDef> def;
-
+    DALRadioParDef *def;
     explicit RadioFixture(QByteArray const &body)
+        : ReaderFixture("radio_par_definitions.xml", "RadioParDefinitions", body), def(reader.get())
     {
-        tree.writeDeviceConfig("VO4725", {"radio_par_definitions.xml"});
-        tree.write("vo4725/radio_par_definitions.xml", "<RadioParDefinitions>" + body + "</RadioParDefinitions>");
-        QString device = "VO4725";
-        def.reset(new DALRadioParDef(device));
     }
 };
 
@@ -169,7 +164,7 @@ void TestDALRadioParDef::copiesShareFieldsSafely()
 
     // Changes through the modifiable reference are seen by holders of the pointer.
     f.def->getDefinitions().radioPars[0].fields.value("a")->position = 6;
-    f.def.reset();
+    f.reader.reset();
     QCOMPARE(copy->getDefinitions().radioPars.at(0).fields.value("a")->position, quint8(6));
     copy.reset();
     QCOMPARE(assigned.getDefinitions().radioPars.at(0).fields.value("a")->name, QString("a"));
