@@ -7,14 +7,6 @@
 #include <QtTest>
 
 namespace {
-QDomDocument parse(QByteArray const &xml)
-{
-    QDomDocument document;
-    if (!document.setContent(xml))
-        qFatal("test document does not parse: %s", xml.constData());
-    return document;
-}
-
 // Packages as "name:pin,pin|name:pin".
 QString describe(DALDeviceDef &def)
 {
@@ -61,7 +53,7 @@ void TestDALDeviceDef::packages()
     QFETCH(QByteArray, xml);
     QFETCH(QString, expected);
     QFETCH(int, count);
-    QDomDocument document = parse(xml);
+    QDomDocument document = parseXml(xml);
     DALDeviceDef def(&document);
     QCOMPARE(def.getDeviceDefinition()->packages.size(), count);
     QCOMPARE(describe(def), expected);
@@ -70,7 +62,7 @@ void TestDALDeviceDef::packages()
 
 void TestDALDeviceDef::copiesAreIndependent()
 {
-    QDomDocument document = parse("<D><Package name=\"Q\"><IoPin name=\"A\"/></Package></D>");
+    QDomDocument document = parseXml("<D><Package name=\"Q\"><IoPin name=\"A\"/></Package></D>");
     auto *original = new DALDeviceDef(&document);
     DALDeviceDef copy(*original);
     DALDeviceDef assigned(nullptr);

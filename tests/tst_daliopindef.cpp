@@ -18,14 +18,6 @@
 namespace {
 const QString kPrefix = QStringLiteral("File open failed: ");
 
-QDomDocument parse(QByteArray const &xml)
-{
-    QDomDocument document;
-    if (!document.setContent(xml))
-        qFatal("test document does not parse: %s", xml.constData());
-    return document;
-}
-
 // The registers of one signal as "name/mask/value" items joined by ";".
 QString registerText(DALIoPinDef &def, QString const &pin, QString const &function,
                      QString const &signal)
@@ -106,7 +98,7 @@ void TestDALIoPinDef::signalsFieldIsUsable()
 
 void TestDALIoPinDef::queries()
 {
-    QDomDocument document = parse(
+    QDomDocument document = parseXml(
         "<IoPins><!-- pins at any depth -->" + kBase +
         "<group><IoPin name=\"R\">"
         "<ControlFunction name=\"Radio\"><Signal name=\"Sync\">" + reg("CTRL", "", "9")
@@ -139,7 +131,7 @@ void TestDALIoPinDef::queries()
 
 void TestDALIoPinDef::queryMisses()
 {
-    QDomDocument document = parse("<IoPins>" + kBase + "</IoPins>");
+    QDomDocument document = parseXml("<IoPins>" + kBase + "</IoPins>");
     DALIoPinDef def(&document);
     QStringList names{"stale"};
     QCOMPARE(def.getControlFunctions("a", "", &names), -1);
@@ -168,7 +160,7 @@ void TestDALIoPinDef::queryMisses()
 
 void TestDALIoPinDef::dummyIsAbsent()
 {
-    QDomDocument document = parse(
+    QDomDocument document = parseXml(
         "<IoPins><IoPin name=\"dummy\"><ControlFunction name=\"Radio\"/></IoPin>"
         "<IoPin name=\"P\"><ControlFunction name=\"dummy\"><Signal name=\"S\"/></ControlFunction>"
         "<ControlFunction name=\"Radio\"><Signal name=\"dummy\"/></ControlFunction></IoPin></IoPins>");
@@ -188,7 +180,7 @@ void TestDALIoPinDef::dummyIsAbsent()
 
 void TestDALIoPinDef::inheritance()
 {
-    QDomDocument document = parse(
+    QDomDocument document = parseXml(
         "<IoPins>" + kBase +
         "<IoPin name=\"B\" package=\"QFN16\" inherits=\"A\"><SoftwareName>DIO_B</SoftwareName>"
         "<ControlFunction name=\"Radio\" type=\"Digital\"><Signal name=\"Sync\">" + reg("IOCFG1", "0x3F", "0x6")
@@ -241,7 +233,7 @@ void TestDALIoPinDef::mergeRules()
     QFETCH(QByteArray, parent);
     QFETCH(QByteArray, child);
     QFETCH(QString, expected);
-    QDomDocument document = parse(
+    QDomDocument document = parseXml(
         "<IoPins><IoPin name=\"A\"><ControlFunction name=\"Radio\">"
         "<Signal name=\"S\">" + parent + "</Signal><Signal name=\"S\">" + parent + "</Signal>"
         "<Signal name=\"T\">" + parent + "</Signal></ControlFunction></IoPin>"
@@ -264,7 +256,7 @@ void TestDALIoPinDef::invalidTranslation_data()
 void TestDALIoPinDef::invalidTranslation()
 {
     QFETCH(QByteArray, translate);
-    QDomDocument document = parse(
+    QDomDocument document = parseXml(
         "<IoPins><IoPin name=\"A\"><ControlFunction name=\"Radio\"><Signal name=\"S\">"
         + reg("X", "", "1") + reg("Q", "", "2") + "</Signal></ControlFunction>"
         "<ControlFunction name=\"Input/Output\"/></IoPin>"
@@ -286,7 +278,7 @@ void TestDALIoPinDef::invalidTranslation()
 
 void TestDALIoPinDef::inheritanceLooksBackwardsOnly()
 {
-    QDomDocument document = parse(
+    QDomDocument document = parseXml(
         "<IoPins><IoPin name=\"B\" package=\"P\" inherits=\"A\">"
         "<ControlFunction name=\"First\"/><ControlFunction name=\"Second\"/></IoPin>"
         + kBase + "</IoPins>");
@@ -303,10 +295,10 @@ void TestDALIoPinDef::inheritanceLooksBackwardsOnly()
 
 void TestDALIoPinDef::copiesAreIndependent()
 {
-    QDomDocument document = parse("<IoPins>" + kBase + "</IoPins>");
+    QDomDocument document = parseXml("<IoPins>" + kBase + "</IoPins>");
     auto *original = new DALIoPinDef(&document);
     DALIoPinDef copy(*original);
-    QDomDocument empty = parse("<IoPins/>");
+    QDomDocument empty = parseXml("<IoPins/>");
     DALIoPinDef assigned(&empty);
     assigned = *original;
     delete original;

@@ -6,16 +6,6 @@
 #include <QDomDocument>
 #include <QtTest>
 
-namespace {
-QDomDocument parse(QByteArray const &xml)
-{
-    QDomDocument document;
-    if (!document.setContent(xml))
-        qFatal("test document does not parse: %s", xml.constData());
-    return document;
-}
-}
-
 class TestDALIoRegisterDef : public QObject
 {
     Q_OBJECT
@@ -52,7 +42,7 @@ void TestDALIoRegisterDef::addresses()
     QFETCH(QByteArray, attributes);
     QFETCH(bool, valid);
     QFETCH(uint, address);
-    QDomDocument document = parse("<Regs><Register name=\"R\" " + attributes
+    QDomDocument document = parseXml("<Regs><Register name=\"R\" " + attributes
                                   + "/><Register name=\"NEXT\" address=\"2\"/></Regs>");
     DALIoRegisterDef def(&document);
     QList<DALIoRegisterDef::IoRegister> *table = def.getIoRegisterDefinition();
@@ -72,7 +62,7 @@ void TestDALIoRegisterDef::addresses()
 
 void TestDALIoRegisterDef::lookups()
 {
-    QDomDocument document = parse("<Regs><Register name=\"A\" address=\"1A0\"/>"
+    QDomDocument document = parseXml("<Regs><Register name=\"A\" address=\"1A0\"/>"
                                   "<group><Register name=\"A\" address=\"0x1A4\"/></group>"
                                   "<Register name=\"B\" address=\"zz\"/>"
                                   "<Register address=\"7\"/></Regs>");
@@ -98,7 +88,7 @@ void TestDALIoRegisterDef::lookups()
 
 void TestDALIoRegisterDef::copiesAreIndependent()
 {
-    QDomDocument document = parse("<Regs><Register name=\"A\" address=\"10\"/></Regs>");
+    QDomDocument document = parseXml("<Regs><Register name=\"A\" address=\"10\"/></Regs>");
     auto *original = new DALIoRegisterDef(&document);
     DALIoRegisterDef copy(*original);
     DALIoRegisterDef assigned(nullptr);

@@ -9,14 +9,6 @@
 namespace {
 const QString kPrefix = QStringLiteral("File open failed: ");
 
-QDomDocument parse(QByteArray const &xml)
-{
-    QDomDocument document;
-    if (!document.setContent(xml))
-        qFatal("test document does not parse: %s", xml.constData());
-    return document;
-}
-
 const QByteArray kTargets =
     "<Targets>"
     "<Target>a.xml</Target>"
@@ -62,7 +54,7 @@ private slots:
 void TestDALTargetDef::listsEntries()
 {
     Fixture f;
-    QDomDocument targets = parse("<Targets><Target>a.xml</Target>"
+    QDomDocument targets = parseXml("<Targets><Target>a.xml</Target>"
                                  "<VirtualTarget name=\"V\"><Target>b.xml</Target><Target>c.xml</Target></VirtualTarget>"
                                  "<group><myVIRTUALtargets name=\"W\"><Target>d.xml</Target></myVIRTUALtargets></group>"
                                  "<Other name=\"X\"><Target>e.xml</Target></Other>"
@@ -95,10 +87,10 @@ void TestDALTargetDef::defaultTarget()
                      "<VirtualTarget name=\"V\"><Target>b.xml</Target></VirtualTarget>";
     if (!defaultEntry.isEmpty())
         xml += "<Default>" + defaultEntry + "</Default>";
-    QDomDocument targets = parse(xml + "</Targets>");
+    QDomDocument targets = parseXml(xml + "</Targets>");
     DALTargetDef def(f.first, f.second, &targets, "/t");
-    QDomDocument a = parse(targetFile("LP"));
-    QDomDocument b = parse(targetFile("Board"));
+    QDomDocument a = parseXml(targetFile("LP"));
+    QDomDocument b = parseXml(targetFile("Board"));
     QCOMPARE(def.readTargetFile(&a, "a.xml:"), 0);
     QCOMPARE(def.readTargetFile(&b, "b.xml:V"), 0);
     QCOMPARE(def.getTargets().defaultTarget, expected);
@@ -133,12 +125,12 @@ void TestDALTargetDef::targetsFileFaults()
     QFETCH(QStringList, errors);
     QFETCH(QString, defaultTarget);
     Fixture f;
-    QDomDocument targets = parse(xml);
+    QDomDocument targets = parseXml(xml);
     DALTargetDef def(f.first, f.second, &targets, "");
     QCOMPARE(def.getFileInfolist(), entries);
     QCOMPARE(DALCommon::getErrorList(), errors);
     // The default entry was not taken: reading its file sets no default.
-    QDomDocument a = parse(targetFile("LP"));
+    QDomDocument a = parseXml(targetFile("LP"));
     QCOMPARE(def.readTargetFile(&a, "a.xml:"), 0);
     QCOMPARE(def.getTargets().defaultTarget, defaultTarget);
 }
@@ -151,7 +143,7 @@ void TestDALTargetDef::nullTargetsDocument()
              QStringList{kPrefix + "Document object to target file is null pointer!"});
     QCOMPARE(DALCommon::getStatus(), -1);
     QVERIFY(def.getFileInfolist().isEmpty());
-    QDomDocument a = parse(targetFile("LP"));
+    QDomDocument a = parseXml(targetFile("LP"));
     QCOMPARE(def.readTargetFile(&a, "a.xml:"), 0);
     QCOMPARE(def.getTargets().targets.size(), 1);
 }
@@ -159,9 +151,9 @@ void TestDALTargetDef::nullTargetsDocument()
 void TestDALTargetDef::readsSingleValues()
 {
     Fixture f;
-    QDomDocument targets = parse(kTargets);
+    QDomDocument targets = parseXml(kTargets);
     DALTargetDef def(f.first, f.second, &targets, "");
-    QDomDocument file = parse("<TargetDefinition>"
+    QDomDocument file = parseXml("<TargetDefinition>"
                               "<Nested><Name>Board <b>X</b></Name></Nested><Name>Later</Name>"
                               "<Description>desc</Description><DeviceName>VO4725</DeviceName>"
                               "<DevicePackage>QFN20</DevicePackage><PaSettings>pa.xml</PaSettings>"
@@ -202,9 +194,9 @@ void TestDALTargetDef::entryAndDocumentFaults()
     QFETCH(bool, withDocument);
     QFETCH(QString, error);
     Fixture f;
-    QDomDocument targets = parse(kTargets);
+    QDomDocument targets = parseXml(kTargets);
     DALTargetDef def(f.first, f.second, &targets, "");
-    QDomDocument file = parse(targetFile("LP"));
+    QDomDocument file = parseXml(targetFile("LP"));
     QCOMPARE(def.readTargetFile(withDocument ? &file : nullptr, entry), -1);
     QCOMPARE(DALCommon::getErrorList(), QStringList{error});
     QVERIFY(def.getTargets().targets.isEmpty());
@@ -213,9 +205,9 @@ void TestDALTargetDef::entryAndDocumentFaults()
 void TestDALTargetDef::ioSettings()
 {
     Fixture f;
-    QDomDocument targets = parse(kTargets);
+    QDomDocument targets = parseXml(kTargets);
     DALTargetDef def(f.first, f.second, &targets, "");
-    QDomDocument file = parse(targetFile("LP",
+    QDomDocument file = parseXml(targetFile("LP",
         "<IoSettings>"
         "<IoPin name=\"P1\"><ControlFunction>Radio</ControlFunction><RadioSignal>Sync</RadioSignal>"
         "<Idle>0</Idle><!-- note --><Tx>1</Tx>text<Rx>0</Rx><Idle>Z</Idle></IoPin>"
@@ -241,9 +233,9 @@ void TestDALTargetDef::ioSettings()
 void TestDALTargetDef::ioSettingFaults()
 {
     Fixture f;
-    QDomDocument targets = parse(kTargets);
+    QDomDocument targets = parseXml(kTargets);
     DALTargetDef def(f.first, f.second, &targets, "");
-    QDomDocument file = parse(targetFile("LP",
+    QDomDocument file = parseXml(targetFile("LP",
         "<IoSettings>"
         "<IoPin><Idle>0</Idle></IoPin>"
         "<IoPin name=\"A\"><Idle>0</Idle></IoPin>"
@@ -272,18 +264,18 @@ void TestDALTargetDef::ioSettingFaults()
 void TestDALTargetDef::targetFileNamePairsByPosition()
 {
     Fixture f;
-    QDomDocument targets = parse(kTargets);
+    QDomDocument targets = parseXml(kTargets);
     DALTargetDef def(f.first, f.second, &targets, "");
     QCOMPARE(def.getTargetFileName("LP"), QString());
-    QDomDocument a = parse(targetFile("LP"));
-    QDomDocument b = parse(targetFile("Board"));
+    QDomDocument a = parseXml(targetFile("LP"));
+    QDomDocument b = parseXml(targetFile("Board"));
     def.readTargetFile(&a, "a.xml:");
     def.readTargetFile(&b, "b.xml:V");
     QCOMPARE(def.getTargetFileName("LP"), QString("a.xml:"));
     QCOMPARE(def.getTargetFileName("Board"), QString("b.xml:V"));
     QVERIFY(def.getTargetFileName("board").isNull());
     // A third target has no entry at its position.
-    QDomDocument c = parse(targetFile("Extra"));
+    QDomDocument c = parseXml(targetFile("Extra"));
     def.readTargetFile(&c, "c.xml:");
     QVERIFY(def.getTargetFileName("Extra").isNull());
 }
@@ -291,9 +283,9 @@ void TestDALTargetDef::targetFileNamePairsByPosition()
 void TestDALTargetDef::copiesAreIndependent()
 {
     Fixture f;
-    QDomDocument targets = parse(kTargets);
+    QDomDocument targets = parseXml(kTargets);
     auto *original = new DALTargetDef(f.first, f.second, &targets, "");
-    QDomDocument b = parse(targetFile("Board"));
+    QDomDocument b = parseXml(targetFile("Board"));
     original->readTargetFile(&b, "b.xml:V");
     DALTargetDef copy(*original);
     QString empty;

@@ -7,14 +7,6 @@
 #include <QtTest>
 
 namespace {
-QDomDocument parse(QByteArray const &xml)
-{
-    QDomDocument document;
-    if (!document.setContent(xml))
-        qFatal("test document does not parse: %s", xml.constData());
-    return document;
-}
-
 const QByteArray kTable =
     "<UiTranslation>"
     "<Translation><LogicName>CMD_FS</LogicName><UiName>Frequency synthesizer</UiName></Translation>"
@@ -55,7 +47,7 @@ void TestDALUiTranslation::translations()
     QFETCH(QString, logicName);
     QFETCH(QString, uiName);
     QFETCH(QString, logicOfUi);
-    QDomDocument document = parse(kTable);
+    QDomDocument document = parseXml(kTable);
     DALUiTranslation translation(&document);
     QCOMPARE(translation.getStatus(), 0);
     QCOMPARE(translation.getUiName(logicName), uiName);
@@ -67,7 +59,7 @@ void TestDALUiTranslation::translations()
 
 void TestDALUiTranslation::copiesAreIndependent()
 {
-    QDomDocument document = parse(kTable);
+    QDomDocument document = parseXml(kTable);
     auto *original = new DALUiTranslation(&document);
     DALUiTranslation copy(*original);
     DALUiTranslation assigned(nullptr);
