@@ -297,6 +297,7 @@ void TestDALTargetDef::copiesAreIndependent()
     QCOMPARE(assigned.getTargets().targets.at(0).name, QString("Board"));
     QCOMPARE(assigned.getTargets().defaultTarget, QString("Board:V"));
     QCOMPARE(copy.getFileInfolist(), (QStringList{"a.xml:", "b.xml:V"}));
+    // Pairs by position: the only target was read for the second entry.
     QCOMPARE(copy.getTargetFileName("Changed"), QString("a.xml:"));
 }
 
