@@ -1,5 +1,6 @@
 #include "DALCommon.h"
 #include "domutil.h"
+#include "xmllimits.h"
 
 #include <QDir>
 #include <QDomDocument>
@@ -17,11 +18,22 @@ int DALCommon::openDomDocument(QString const &fileName, QString const &docName,
     QString detail;
     QFile file(path);
     if (file.open(QIODevice::ReadOnly)) {
+        // Read at most one byte more than the limit: enough to know that a file
+        // (or a device without end, such as a pipe) is too large.
+        const QByteArray data = file.read(DALXmlLimits::kMaxFileSize + 1);
         auto *doc = new QDomDocument(docName);
         QString parserMessage;
         int line = 0;
         int column = 0;
-        if (doc->setContent(&file, false, &parserMessage, &line, &column)) {
+        bool parsed = false;
+        if (data.size() > DALXmlLimits::kMaxFileSize) {
+            parserMessage = QStringLiteral("The file is larger than %1 bytes.").arg(DALXmlLimits::kMaxFileSize);
+        } else {
+            parserMessage = DALXmlLimits::checkNesting(data, &line);
+            parsed = parserMessage.isEmpty()
+                     && doc->setContent(data, false, &parserMessage, &line, &column);
+        }
+        if (parsed) {
             *document = doc;
         } else {
             delete doc;
