@@ -29,6 +29,7 @@ private slots:
 
     void openLowerCasesNameButNotRoot();
     void openNotRelativeIgnoresRoot();
+    void openFallsBackToGivenSpelling();
     void repeatedOpenFailureRecordsOnce();
     void successfulOpenResetsStatus();
     void openWithMissingRootDirectory();
@@ -179,6 +180,29 @@ void TestDALCommon::openNotRelativeIgnoresRoot()
     QCOMPARE(DALCommon::openDomDocument(tree.path("ABS/File.xml"), "doc", &doc, false), 0);
     QVERIFY(doc);
     delete doc;
+}
+
+void TestDALCommon::openFallsBackToGivenSpelling()
+{
+    FixtureTree tree;
+    QVERIFY(tree.write("Mixed/Only.xml", "<Given/>"));
+    QVERIFY(tree.write("both.xml", "<Lower/>"));
+    QVERIFY(tree.write("Both.xml", "<Given/>"));
+    QDomDocument *doc = nullptr;
+    QCOMPARE(DALCommon::openDomDocument("Mixed/Only.xml", "d", &doc, true), 0);
+    QCOMPARE(doc->documentElement().tagName(), QString("Given"));
+    delete doc;
+    // The lower-cased name comes first whenever it exists.
+    QCOMPARE(DALCommon::openDomDocument(tree.path("Both.xml"), "d", &doc, false), 0);
+    QCOMPARE(doc->documentElement().tagName(), QString("Lower"));
+    delete doc;
+    // A failure names the lower-cased path.
+    QCOMPARE(DALCommon::openDomDocument("Mixed/None.xml", "d", &doc, true), 1);
+    QCOMPARE(DALCommon::getErrorList(),
+             QStringList{"File open failed: " + tree.path("mixed/none.xml")});
+    QVERIFY(tree.write("Bad.xml", "<a>"));
+    QCOMPARE(DALCommon::openDomDocument("Bad.xml", "d", &doc, true), 2);
+    QVERIFY(DALCommon::getLatestError().startsWith("XML DOM parse failed: " + tree.path("Bad.xml") + ", line "));
 }
 
 void TestDALCommon::repeatedOpenFailureRecordsOnce()
