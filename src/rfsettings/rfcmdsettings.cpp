@@ -1,0 +1,423 @@
+#include "DALRfCmdSettings.h"
+
+#include "DALCommon.h"
+#include "DALDeviceConfig.h"
+#include "devicefile.h"
+#include "domutil.h"
+
+#include <QDomDocument>
+#include <QDomNodeList>
+#include <QHash>
+
+#include <memory>
+
+using DALDom::hasChildElement;
+using DALDom::itemAt;
+
+namespace {
+
+const QString kCategoriesFile = QStringLiteral("categories.xml");
+const QString kDocName = QStringLiteral("RfCommandSettings");
+const QString kMissingName = QStringLiteral("Missing \"name\" attribute for element %1 in %2");
+
+// A setting file that was read without failure, as it was read.
+struct CachedSetting
+{
+    DALRfCmdSettings::CmdSetting record;
+    bool hadSettingElement = false;
+};
+
+// State of one construction: the directory every file is read from, and the
+// files read so far without failure, keyed by the path that was opened. A
+// successful read records no message and leaves the library status at 0, so
+// handing out the cached content is indistinguishable from reading again.
+struct ReadContext
+{
+    QString directory;
+    QHash<QString, QList<DALRfCmdSettings::Command>> tfCommands;
+    QHash<QString, CachedSetting> settings;
+    ReadContext *outer = nullptr;
+};
+
+ReadContext *s_context = nullptr;
+
+class ReadScope
+{
+public:
+    explicit ReadScope(QString const &directory)
+    {
+        m_context.directory = directory;
+        m_context.outer = s_context;
+        s_context = &m_context;
+    }
+    ~ReadScope() { s_context = m_context.outer; }
+    ReadScope(ReadScope const &) = delete;
+    ReadScope &operator=(ReadScope const &) = delete;
+
+private:
+    ReadContext m_context;
+};
+
+QString settingsDirectory(QString const &device)
+{
+    if (s_context)
+        return s_context->directory;
+    return DALDeviceConfig::getPath(kCategoriesFile, device, QString(), QString());
+}
+
+QString cacheKey(QString const &directory, QString const &fileName)
+{
+    return (directory + QLatin1Char('/') + fileName).toLower();
+}
+
+// The library status that a successful open leaves behind.
+void replaySuccessfulRead()
+{
+    DALCommon::setError(0, QString());
+}
+
+} // namespace
+
+DALRfCmdSettings::DALRfCmdSettings(QString &deviceName)
+    : m_deviceName(deviceName)
+    , m_document(nullptr)
+    , m_status(0)
+{
+    const QString directory = DALDeviceFile::directory(kCategoriesFile, m_deviceName);
+    if (directory.isEmpty()) {
+        m_status = -1;
+        return;
+    }
+    m_status = DALDeviceFile::open(directory, kCategoriesFile, kDocName, &m_document);
+    if (m_status != 0)
+        return;
+    ReadScope scope(directory);
+    m_status = createRfCmdSettings();
+}
+
+DALRfCmdSettings::DALRfCmdSettings(const DALRfCmdSettings &other)
+    : m_deviceName(other.m_deviceName)
+    , m_document(other.m_document ? new QDomDocument(*other.m_document) : nullptr)
+    , m_status(other.m_status)
+    , m_rfCategories(other.m_rfCategories)
+{
+}
+
+DALRfCmdSettings &DALRfCmdSettings::operator=(const DALRfCmdSettings &other)
+{
+    if (this != &other) {
+        QDomDocument *document = other.m_document ? new QDomDocument(*other.m_document) : nullptr;
+        delete m_document;
+        m_document = document;
+        m_deviceName = other.m_deviceName;
+        m_status = other.m_status;
+        m_rfCategories = other.m_rfCategories;
+    }
+    return *this;
+}
+
+DALRfCmdSettings::~DALRfCmdSettings()
+{
+    delete m_document;
+}
+
+int DALRfCmdSettings::getStatus()
+{
+    return m_status;
+}
+
+DALRfCmdSettings::RfCategories &DALRfCmdSettings::getRfCategories()
+{
+    return m_rfCategories;
+}
+
+bool DALRfCmdSettings::containsOverrides(const Command *command)
+{
+    return command && !command->overrideField.name.isEmpty()
+           && !command->overrideField.blocks.isEmpty();
+}
+
+int DALRfCmdSettings::createRfCmdSettings()
+{
+    const QDomElement defaults = DALDom::firstElementByTagName(*m_document, QStringLiteral("Default"));
+    if (defaults.isNull()) {
+        DALCommon::setError(1, QStringLiteral("Default category and setting missing in %1").arg(kCategoriesFile));
+        return -1;
+    }
+    m_rfCategories.defCategory = defaults.firstChildElement(QStringLiteral("DefCategory")).text();
+    m_rfCategories.defSetting = defaults.firstChildElement(QStringLiteral("DefSetting")).text();
+
+    const QString settingTag = QStringLiteral("Setting");
+    const QDomNodeList categories = m_document->elementsByTagName(QStringLiteral("Category"));
+    for (int i = 0; i < categories.count(); ++i) {
+        const QDomElement element = itemAt(categories, i).toElement();
+        RfCategory category;
+        initRfCategory(&category);
+        category.name = element.firstChildElement(QStringLiteral("Name")).text();
+        category.description = element.firstChildElement(QStringLiteral("Description")).text();
+        for (QDomElement setting = element.firstChildElement(settingTag); !setting.isNull();
+             setting = setting.nextSiblingElement(settingTag)) {
+            const int status = getCmdSettings(setting.text(), setting.attribute(QStringLiteral("options")),
+                                              &category.settings);
+            if (status != 0)
+                return status; // the category being read is dropped
+        }
+        m_rfCategories.categories.append(category);
+    }
+    return 0;
+}
+
+int DALRfCmdSettings::getCmdSettings(QString fileName, QString options, QList<CmdSetting> *settings)
+{
+    const QString directory = settingsDirectory(m_deviceName);
+    const QString key = cacheKey(directory, fileName);
+    if (s_context) {
+        const auto cached = s_context->settings.constFind(key);
+        if (cached != s_context->settings.constEnd()) {
+            CmdSetting record = cached->record;
+            if (cached->hadSettingElement) {
+                record.fileName = fileName;
+                record.options = options;
+            }
+            replaySuccessfulRead();
+            settings->append(record);
+            return 0;
+        }
+    }
+
+    QDomDocument *loaded = nullptr;
+    int status = DALDeviceFile::open(directory, fileName, kDocName, &loaded);
+    std::unique_ptr<QDomDocument> document(loaded);
+    if (status != 0)
+        return status;
+
+    CmdSetting record;
+    initCmdSetting(&record);
+    const QDomNodeList elements = document->elementsByTagName(QStringLiteral("setting"));
+    for (int i = 0; i < elements.count(); ++i) {
+        const QDomElement element = itemAt(elements, i).toElement();
+        record.fileName = fileName;
+        record.options = options;
+
+        QDomElement child = element.firstChildElement(QStringLiteral("Description"));
+        if (!child.isNull())
+            record.description = child.text();
+        child = element.firstChildElement(QStringLiteral("Name"));
+        if (!child.isNull())
+            record.name = child.text();
+        child = element.firstChildElement(QStringLiteral("Frequency"));
+        if (!child.isNull())
+            record.frequency = child.text();
+
+        const QDomElement patch = element.firstChildElement(QStringLiteral("Patch"));
+        if (!patch.isNull()) {
+            record.patch.define = patch.firstChildElement(QStringLiteral("Define")).text();
+            record.patch.cpe = patch.firstChildElement(QStringLiteral("Cpe")).text();
+            record.patch.mce = patch.firstChildElement(QStringLiteral("Mce")).text();
+            record.patch.rfe = patch.firstChildElement(QStringLiteral("Rfe")).text();
+        }
+
+        const QDomElement testFunc = element.firstChildElement(QStringLiteral("TestFunc"));
+        if (!testFunc.isNull() && status == 0) {
+            const struct {
+                const char *tag;
+                QList<Command> *commands;
+            } functions[] = {
+                {"ContTX", &record.contTx},
+                {"ContRX", &record.contRx},
+                {"PacketTX", &record.packetTx},
+                {"PacketRX", &record.packetRx},
+            };
+            for (const auto &function : functions) {
+                if (status != 0)
+                    break;
+                const QDomElement file = testFunc.firstChildElement(QLatin1String(function.tag));
+                if (!file.isNull())
+                    status = readTfCmdFile(file.text(), function.commands);
+            }
+        }
+
+        if (status == 0 && hasChildElement(element, QStringLiteral("Command")))
+            status = getCommands(element.elementsByTagName(QStringLiteral("Command")), fileName, &record.commands);
+    }
+
+    if (status == 0 && s_context)
+        s_context->settings.insert(key, CachedSetting{record, elements.count() > 0});
+    settings->append(record);
+    return status;
+}
+
+int DALRfCmdSettings::readTfCmdFile(QString fileName, QList<Command> *commands)
+{
+    const QString directory = settingsDirectory(m_deviceName);
+    const QString key = cacheKey(directory, fileName);
+    if (s_context) {
+        const auto cached = s_context->tfCommands.constFind(key);
+        if (cached != s_context->tfCommands.constEnd()) {
+            replaySuccessfulRead();
+            commands->append(*cached);
+            return 0;
+        }
+    }
+
+    QDomDocument *loaded = nullptr;
+    const int opened = DALDeviceFile::open(directory, fileName, kDocName, &loaded);
+    std::unique_ptr<QDomDocument> document(loaded);
+    if (opened != 0)
+        return opened;
+
+    QList<Command> read;
+    const int status = getCommands(document->elementsByTagName(QStringLiteral("Command")), fileName, &read);
+    if (status == 0 && s_context)
+        s_context->tfCommands.insert(key, read);
+    commands->append(read);
+    return status;
+}
+
+int DALRfCmdSettings::getCommands(const QDomNodeList &commandElements, QString fileName,
+                                  QList<Command> *commands)
+{
+    int status = 0;
+    for (int i = 0; i < commandElements.count() && status == 0; ++i) {
+        const QDomElement element = itemAt(commandElements, i).toElement();
+        Command command;
+        if (element.hasAttribute(QStringLiteral("function")))
+            command.function = element.attribute(QStringLiteral("function"));
+        if (!element.hasAttribute(QStringLiteral("name"))) {
+            DALCommon::setError(1, kMissingName.arg(element.tagName(), fileName));
+            return -1;
+        }
+        command.name = element.attribute(QStringLiteral("name"));
+
+        if (hasChildElement(element, QStringLiteral("Field"))) {
+            status = getFields(element.elementsByTagName(QStringLiteral("Field")), fileName, &command.fields);
+            if (status == -1)
+                return -1;
+        }
+        if (hasChildElement(element, QStringLiteral("OverrideField"))) {
+            status = getOverrideFields(element.elementsByTagName(QStringLiteral("OverrideField")),
+                                       &command.overrideField);
+        }
+        if (status == -1)
+            return -1;
+        commands->append(command);
+    }
+    return status;
+}
+
+int DALRfCmdSettings::getFields(const QDomNodeList &fieldElements, QString fileName, QList<CmdField> *fields)
+{
+    for (int i = 0; i < fieldElements.count(); ++i) {
+        const QDomElement element = itemAt(fieldElements, i).toElement();
+        if (!element.hasAttribute(QStringLiteral("name"))) {
+            DALCommon::setError(1, kMissingName.arg(element.tagName(), fileName));
+            return -1;
+        }
+        CmdField field;
+        field.name = element.attribute(QStringLiteral("name"));
+        field.value = element.text();
+        field.tfOverride = element.attribute(QStringLiteral("tfOverride")).toUpper() != QLatin1String("NO");
+        fields->append(field);
+    }
+    return 0;
+}
+
+int DALRfCmdSettings::getOverrideFields(const QDomNodeList &overrideFieldElements, OverrideField *overrideField)
+{
+    int result = 0;
+    for (int i = 0; i < overrideFieldElements.count(); ++i) {
+        const QDomElement element = itemAt(overrideFieldElements, i).toElement();
+        if (element.hasAttribute(QStringLiteral("name")))
+            overrideField->name = element.attribute(QStringLiteral("name"));
+        if (getOverrideBlocks(element.elementsByTagName(QStringLiteral("Block")), overrideField) == -1)
+            result = -1;
+    }
+    return result;
+}
+
+int DALRfCmdSettings::getOverrideBlocks(const QDomNodeList &blockElements, OverrideField *overrideField)
+{
+    int result = 0;
+    for (int i = 0; i < blockElements.count(); ++i) {
+        const QDomNode node = itemAt(blockElements, i);
+        if (!node.isElement()) {
+            DALCommon::setError(1, QStringLiteral("Override Block not seen as QDomElement!"));
+            result = -1;
+            continue;
+        }
+        overrideField->blocks.append(node.toElement().text());
+        overrideField->overrideMap.addOverrideIndex(overrideField->name, overrideField->blocks.size() - 1);
+    }
+    return result;
+}
+
+int DALRfCmdSettings::getWriteCustoms(const QDomNodeList &writeCustomElements, QString fileName,
+                                      QList<WriteCustom> *writeCustoms)
+{
+    const QString file = QStringLiteral("%1.xml").arg(fileName);
+    int status = 0;
+    for (int i = 0; i < writeCustomElements.count(); ++i) {
+        const QDomElement element = itemAt(writeCustomElements, i).toElement();
+        WriteCustom record;
+        if (!element.hasAttribute(QStringLiteral("address"))) {
+            DALCommon::setError(1, QStringLiteral("Missing \"address\" attribute for element %1 in %2")
+                                       .arg(element.tagName(), file));
+            return -1;
+        }
+        const QString address = element.attribute(QStringLiteral("address"));
+        bool ok = false;
+        record.address = address.toUInt(&ok, 16);
+        if (!ok) {
+            DALCommon::setError(1, QStringLiteral("Invalid address attribute(%1) given for \"WriteCustom\" element in %2")
+                                       .arg(address, file));
+            return -1;
+        }
+
+        const QDomElement values = element.firstChildElement(QStringLiteral("Values"));
+        if (!values.isNull()) {
+            const QStringList parts = values.text().split(QLatin1Char(','), Qt::KeepEmptyParts);
+            for (const QString &part : parts) {
+                const quint32 value = part.toUInt(&ok, 10);
+                if (ok) {
+                    record.values.append(value);
+                } else {
+                    DALCommon::setError(1, QStringLiteral("Invalid value(%1) given for \"WriteCustom\" element in %2")
+                                               .arg(part, file));
+                    status = -1;
+                }
+            }
+        }
+        if (status == -1)
+            return -1;
+        writeCustoms->append(record);
+    }
+    return status;
+}
+
+int DALRfCmdSettings::getPatches(QString, Patch *)
+{
+    return 0;
+}
+
+int DALRfCmdSettings::initCmdSetting(CmdSetting *setting)
+{
+    setting->fileName.clear();
+    setting->name.clear();
+    setting->description.clear();
+    setting->patch = Patch();
+    setting->writeCustoms.clear();
+    setting->commands.clear();
+    setting->contTx.clear();
+    setting->contRx.clear();
+    setting->packetTx.clear();
+    setting->packetRx.clear();
+    return 0;
+}
+
+int DALRfCmdSettings::initRfCategory(RfCategory *category)
+{
+    category->name.clear();
+    category->description.clear();
+    category->settings.clear();
+    return 0;
+}

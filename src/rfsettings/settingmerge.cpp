@@ -1,0 +1,164 @@
+// Setting lookup and the merging of command lists into a setting.
+
+#include "DALRfCmdSettings.h"
+
+#include "DALCommon.h"
+
+namespace {
+
+const QString kCategoriesFile = QStringLiteral("categories.xml");
+
+template <typename List, typename Key>
+auto findByName(List &list, const Key &name) -> decltype(&list.first())
+{
+    for (auto &item : list) {
+        if (item.name == name)
+            return &item;
+    }
+    return nullptr;
+}
+
+bool containsName(const QList<DALRfCmdSettings::Command> &commands, const QString &name)
+{
+    return findByName(commands, name) != nullptr;
+}
+
+} // namespace
+
+DALRfCmdSettings::CmdSetting DALRfCmdSettings::getSetting(const QString &category, const QString &setting,
+                                                          const TestFunc_e &testFunc)
+{
+    CmdSetting result;
+    const RfCategory *found = findByName(qAsConst(m_rfCategories.categories), category);
+    if (!found) {
+        DALCommon::setError(1, QStringLiteral("Default Category not given in %1").arg(kCategoriesFile));
+        return result;
+    }
+    const CmdSetting *match = nullptr;
+    for (const CmdSetting &candidate : found->settings) {
+        if (candidate.fileName == setting) {
+            match = &candidate;
+            break;
+        }
+    }
+    DALCommon::setError(0, QString());
+    if (!match) {
+        DALCommon::setError(1, QStringLiteral("Default setting not given in %1").arg(kCategoriesFile));
+        return result;
+    }
+
+    result = *match;
+    switch (testFunc) {
+    case TF_CONT_TX:
+        mergeSettings(&result.commands, &result.contTx, true);
+        break;
+    case TF_CONT_RX:
+        mergeSettings(&result.commands, &result.contRx, true);
+        break;
+    case TF_PACKET_TX:
+        mergeSettings(&result.commands, &result.packetTx, true);
+        break;
+    case TF_PACKET_RX:
+        mergeSettings(&result.commands, &result.packetRx, true);
+        break;
+    case TF_ALL:
+        mergeAllSettings(result);
+        break;
+    default:
+        break;
+    }
+    return result;
+}
+
+DALRfCmdSettings::CmdSetting DALRfCmdSettings::getSetting(const QString &setting)
+{
+    for (const RfCategory &category : qAsConst(m_rfCategories.categories)) {
+        for (const CmdSetting &candidate : category.settings) {
+            if (candidate.fileName == setting)
+                return getSetting(category.name, setting, TF_NONE);
+        }
+    }
+    return CmdSetting();
+}
+
+DALRfCmdSettings::CmdSetting DALRfCmdSettings::getDefSetting(const TestFunc_e &testFunc)
+{
+    return getSetting(m_rfCategories.defCategory, m_rfCategories.defSetting, testFunc);
+}
+
+QString DALRfCmdSettings::getSettingOptions(const QString &setting)
+{
+    for (const RfCategory &category : qAsConst(m_rfCategories.categories)) {
+        for (const CmdSetting &candidate : category.settings) {
+            if (candidate.fileName == setting)
+                return candidate.options;
+        }
+    }
+    return QString();
+}
+
+void DALRfCmdSettings::mergeCommandsToSetting(CmdSetting &setting, QList<Command> &commands, bool appendNew)
+{
+    m_status = mergeSettings(&setting.commands, &commands, appendNew);
+}
+
+int DALRfCmdSettings::mergeAllSettings(CmdSetting &setting)
+{
+    mergeSettings(&setting.commands, &setting.contTx, true);
+    mergeSettings(&setting.commands, &setting.contRx, true);
+    mergeSettings(&setting.commands, &setting.packetTx, true);
+    mergeSettings(&setting.commands, &setting.packetRx, true);
+    return 0;
+}
+
+int DALRfCmdSettings::mergeSettings(QList<Command> *target, QList<Command> *source, bool appendNew)
+{
+    if (target == source) {
+        // Merging a list into itself: work from a snapshot of the source.
+        QList<Command> snapshot = *source;
+        return mergeSettings(target, &snapshot, appendNew);
+    }
+
+    for (int t = 0; t < target->size(); ++t) {
+        for (int s = 0; s < source->size(); ++s) {
+            if ((*target)[t].name == source->at(s).name)
+                mergeCommand((*target)[t], (*source)[s]);
+        }
+    }
+    if (appendNew) {
+        for (const Command &command : qAsConst(*source)) {
+            if (!containsName(*target, command.name))
+                target->append(command);
+        }
+    }
+    return 0;
+}
+
+int DALRfCmdSettings::mergeCommand(Command &target, Command &source)
+{
+    for (CmdField &field : target.fields) {
+        if (const CmdField *update = findByName(qAsConst(source.fields), field.name))
+            field.value = update->value;
+    }
+    for (const CmdField &field : qAsConst(source.fields)) {
+        if (!findByName(qAsConst(target.fields), field.name))
+            target.fields.append(field);
+    }
+    mergeOverrideField(target, source);
+    return 0;
+}
+
+void DALRfCmdSettings::mergeOverrideField(Command &target, Command &source)
+{
+    const OverrideField &from = source.overrideField;
+    if (from.name.isEmpty() || from.blocks.isEmpty())
+        return;
+    OverrideField &into = target.overrideField;
+    into.name = from.name;
+    for (const QString &block : from.blocks) {
+        if (into.blocks.contains(block))
+            continue;
+        into.blocks.append(block);
+        into.overrideMap.addOverrideIndex(into.name, into.blocks.size() - 1);
+    }
+}

@@ -1,0 +1,135 @@
+#include "DALRfOverrideMap.h"
+
+#include <QtTest>
+
+namespace {
+
+using Pairs = QList<QPair<QString, int>>;
+
+DALRfOverrideMap build(Pairs const &pairs)
+{
+    DALRfOverrideMap map;
+    for (const auto &pair : pairs)
+        map.addOverrideIndex(pair.first, pair.second);
+    return map;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Pairs)
+
+class TestDALRfOverrideMap : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void addKeepsFirstOrderAndUniqueIndexes();
+    void removeKeepsEmptyEntry();
+    void outOfRangeQueries();
+    void equality_data();
+    void equality();
+    void copyIsIndependent();
+    void clearStartsAfresh();
+};
+
+void TestDALRfOverrideMap::addKeepsFirstOrderAndUniqueIndexes()
+{
+    DALRfOverrideMap map = build({{"A", 3}, {"B", 1}, {"A", 3}, {"A", 2}});
+    QCOMPARE(map.getFieldNames(), (QStringList{"A", "B"}));
+    QCOMPARE(map.fieldNameCount(), 2);
+    QCOMPARE(map.getIndexes("A"), (QList<int>{3, 2}));
+    QCOMPARE(map.getIndexes("B"), (QList<int>{1}));
+    QCOMPARE(map.getFieldNameAt(0), QString("A"));
+    QCOMPARE(map.getFieldNameAt(1), QString("B"));
+    // Names are compared exactly.
+    QVERIFY(map.getIndexes("a").isEmpty());
+}
+
+void TestDALRfOverrideMap::removeKeepsEmptyEntry()
+{
+    DALRfOverrideMap map = build({{"A", 3}, {"B", 1}, {"A", 2}});
+    map.removeOverrideIndex("A", 3);
+    QCOMPARE(map.getIndexes("A"), (QList<int>{2}));
+    map.removeOverrideIndex("A", 2);
+    map.removeOverrideIndex("A", 7);  // not in the list
+    map.removeOverrideIndex("C", 1);  // no entry
+    QVERIFY(map.getIndexes("A").isEmpty());
+    QCOMPARE(map.fieldNameCount(), 2);
+    QCOMPARE(map.getFieldNames(), (QStringList{"A", "B"}));
+    QCOMPARE(map.getIndexes("B"), (QList<int>{1}));
+    // Adding again to the emptied entry keeps its place.
+    map.addOverrideIndex("A", 5);
+    QCOMPARE(map.getFieldNameAt(0), QString("A"));
+    QCOMPARE(map.getIndexes("A"), (QList<int>{5}));
+}
+
+void TestDALRfOverrideMap::outOfRangeQueries()
+{
+    DALRfOverrideMap map = build({{"A", 0}});
+    QCOMPARE(map.getFieldNameAt(1), QString());
+    QCOMPARE(map.getFieldNameAt(-1), QString());
+    DALRfOverrideMap other;
+    QVERIFY(map.getIndexes("none").isEmpty());
+    // Every miss refers to the same shared empty list.
+    QCOMPARE(&map.getIndexes("none"), &other.getIndexes("other"));
+    QCOMPARE(other.fieldNameCount(), 0);
+    QVERIFY(other.getFieldNames().isEmpty());
+}
+
+void TestDALRfOverrideMap::equality_data()
+{
+    QTest::addColumn<Pairs>("left");
+    QTest::addColumn<Pairs>("right");
+    QTest::addColumn<bool>("equal");
+    QTest::newRow("both empty") << Pairs{} << Pairs{} << true;
+    QTest::newRow("same adds") << Pairs{{"A", 1}, {"B", 2}} << Pairs{{"A", 1}, {"B", 2}} << true;
+    QTest::newRow("duplicate add ignored") << Pairs{{"A", 1}, {"A", 1}} << Pairs{{"A", 1}} << true;
+    QTest::newRow("extra entry") << Pairs{{"A", 1}, {"B", 2}} << Pairs{{"A", 1}} << false;
+    QTest::newRow("entry order") << Pairs{{"A", 1}, {"B", 2}} << Pairs{{"B", 2}, {"A", 1}} << false;
+    QTest::newRow("index order") << Pairs{{"A", 1}, {"A", 2}} << Pairs{{"A", 2}, {"A", 1}} << false;
+    QTest::newRow("index value") << Pairs{{"A", 1}} << Pairs{{"A", 2}} << false;
+    QTest::newRow("name case") << Pairs{{"A", 1}} << Pairs{{"a", 1}} << false;
+}
+
+void TestDALRfOverrideMap::equality()
+{
+    QFETCH(Pairs, left);
+    QFETCH(Pairs, right);
+    QFETCH(bool, equal);
+    const DALRfOverrideMap a = build(left);
+    const DALRfOverrideMap b = build(right);
+    QCOMPARE(a == b, equal);
+    QCOMPARE(b == a, equal);
+    QCOMPARE(a != b, !equal);
+    QCOMPARE(b != a, !equal);
+}
+
+void TestDALRfOverrideMap::copyIsIndependent()
+{
+    auto *original = new DALRfOverrideMap(build({{"A", 1}}));
+    DALRfOverrideMap copy(*original);
+    DALRfOverrideMap assigned;
+    assigned.addOverrideIndex("X", 9);
+    assigned = *original;
+    QVERIFY(copy == *original);
+    QVERIFY(assigned == *original);
+    original->addOverrideIndex("A", 2);
+    QVERIFY(copy != *original);
+    delete original;
+    QCOMPARE(copy.getIndexes("A"), (QList<int>{1}));
+    QCOMPARE(assigned.getFieldNames(), (QStringList{"A"}));
+}
+
+void TestDALRfOverrideMap::clearStartsAfresh()
+{
+    DALRfOverrideMap map = build({{"A", 1}, {"B", 2}});
+    map.clear();
+    QCOMPARE(map.fieldNameCount(), 0);
+    QVERIFY(map.getIndexes("A").isEmpty());
+    map.addOverrideIndex("B", 4);
+    QCOMPARE(map.getFieldNameAt(0), QString("B"));
+    QCOMPARE(map.getIndexes("B"), (QList<int>{4}));
+}
+
+QTEST_GUILESS_MAIN(TestDALRfOverrideMap)
+#include "tst_dalrfoverridemap.moc"

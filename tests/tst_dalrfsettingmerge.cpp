@@ -1,0 +1,385 @@
+#include "fixturetree.h"
+
+#include "DALCommon.h"
+#include "DALRfCmdSettings.h"
+
+#include <QtTest>
+
+namespace {
+
+using Settings = DALRfCmdSettings;
+const QString kDevice = QStringLiteral("VO4725");
+
+Settings::Command command(QString const &name, QStringList const &fields,
+                          QString const &overrideName = QString(), QStringList const &blocks = QStringList())
+{
+    Settings::Command c;
+    c.name = name;
+    for (const QString &field : fields) {
+        Settings::CmdField f;
+        f.name = field.section('=', 0, 0);
+        f.value = field.section('=', 1);
+        f.tfOverride = !f.value.endsWith('!');
+        f.value.remove('!');
+        c.fields.append(f);
+    }
+    c.overrideField.name = overrideName;
+    for (const QString &block : blocks) {
+        c.overrideField.blocks.append(block);
+        c.overrideField.overrideMap.addOverrideIndex(overrideName, c.overrideField.blocks.size() - 1);
+    }
+    return c;
+}
+
+// "NAME(f=1,g=2!)" per command; "!" marks a field whose tfOverride is false.
+QStringList describe(QList<Settings::Command> const &commands)
+{
+    QStringList result;
+    for (const Settings::Command &c : commands) {
+        QStringList fields;
+        for (const Settings::CmdField &f : c.fields)
+            fields.append(f.name + "=" + f.value + (f.tfOverride ? "" : "!"));
+        result.append(c.name + "(" + fields.join(',') + ")");
+    }
+    return result;
+}
+
+QByteArray commandXml(QByteArray const &name, QByteArray const &fieldName, QByteArray const &value)
+{
+    return "<Command name=\"" + name + "\"><Field name=\"" + fieldName + "\">" + value + "</Field></Command>";
+}
+
+// Device tree for the lookup tests:
+//   A: s.xml (commands X(f1=1) Y(y=0); every test function sets f1 and adds
+//      one command of its own), t.xml (options "o=1")
+//   B: u.xml
+//   A again: b.xml (only reachable through getSetting(setting))
+class LookupTree
+{
+public:
+    LookupTree(QByteArray const &defaults = "<Default><DefCategory>A</DefCategory><DefSetting>t.xml</DefSetting></Default>")
+    {
+        m_ok = m_tree.writeDeviceConfig(kDevice, {"categories.xml"}, "vo4725");
+        m_ok = m_ok && write("categories.xml",
+            "<RfCommandSettings>" + defaults +
+            "<Category><Name>A</Name><Setting>s.xml</Setting><Setting options=\"o=1\">t.xml</Setting></Category>"
+            "<Category><Name>B</Name><Setting>u.xml</Setting><Setting options=\"first\">t.xml</Setting></Category>"
+            "<Category><Name>A</Name><Setting>b.xml</Setting></Category>"
+            "</RfCommandSettings>");
+        m_ok = m_ok && write("s.xml",
+            "<R><setting><Name>s</Name><TestFunc><ContTX>ctx.xml</ContTX><ContRX>crx.xml</ContRX>"
+            "<PacketTX>ptx.xml</PacketTX><PacketRX>prx.xml</PacketRX></TestFunc>"
+            + commandXml("X", "f1", "1") + commandXml("Y", "y", "0") + "</setting></R>");
+        m_ok = m_ok && write("ctx.xml", "<R><Command name=\"X\"><Field name=\"f1\">2</Field>"
+                                        "<Field name=\"f2\" tfOverride=\"no\">3</Field></Command>"
+                                        + commandXml("CTX", "c", "1") + "</R>");
+        m_ok = m_ok && write("crx.xml", "<R>" + commandXml("X", "f1", "rx") + commandXml("CRX", "c", "2") + "</R>");
+        m_ok = m_ok && write("ptx.xml", "<R>" + commandXml("X", "f1", "ptx") + commandXml("PTX", "c", "3") + "</R>");
+        m_ok = m_ok && write("prx.xml", "<R>" + commandXml("PRX", "c", "4") + commandXml("X", "f1", "prx") + "</R>");
+        m_ok = m_ok && write("t.xml", "<R><setting><Name>t</Name>" + commandXml("T", "t", "1") + "</setting></R>");
+        m_ok = m_ok && write("u.xml", "<R><setting><Name>u</Name></setting></R>");
+        m_ok = m_ok && write("b.xml", "<R><setting><Name>b</Name></setting></R>");
+    }
+    bool isValid() const { return m_ok; }
+
+private:
+    bool write(QString const &name, QByteArray const &content) { return m_tree.write("vo4725/" + name, content); }
+    FixtureTree m_tree;
+    bool m_ok = false;
+};
+
+} // namespace
+
+class TestDALRfSettingMerge : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { resetLibraryState(); }
+
+    void testFunctionMerge_data();
+    void testFunctionMerge();
+    void lookupFailures_data();
+    void lookupFailures();
+    void successfulLookupClearsStatus();
+    void lookupBySettingAlone();
+    void defaultSetting();
+    void settingOptions();
+
+    void mergeAppendNew_data();
+    void mergeAppendNew();
+    void laterSourceDuplicateWins();
+    void mergeKeepsTargetFlagsAndAppendsFields();
+    void overrideMerge_data();
+    void overrideMerge();
+    void mergeIntoItself();
+    void mergeResetsStatus();
+};
+
+void TestDALRfSettingMerge::testFunctionMerge_data()
+{
+    QTest::addColumn<int>("testFunc");
+    QTest::addColumn<QStringList>("commands");
+    QTest::newRow("none") << int(Settings::TF_NONE) << QStringList{"X(f1=1)", "Y(y=0)"};
+    QTest::newRow("cont-tx") << int(Settings::TF_CONT_TX) << QStringList{"X(f1=2,f2=3!)", "Y(y=0)", "CTX(c=1)"};
+    QTest::newRow("cont-rx") << int(Settings::TF_CONT_RX) << QStringList{"X(f1=rx)", "Y(y=0)", "CRX(c=2)"};
+    QTest::newRow("packet-tx") << int(Settings::TF_PACKET_TX) << QStringList{"X(f1=ptx)", "Y(y=0)", "PTX(c=3)"};
+    QTest::newRow("packet-rx") << int(Settings::TF_PACKET_RX) << QStringList{"X(f1=prx)", "Y(y=0)", "PRX(c=4)"};
+    QTest::newRow("all") << int(Settings::TF_ALL)
+                         << QStringList{"X(f1=prx,f2=3!)", "Y(y=0)", "CTX(c=1)", "CRX(c=2)", "PTX(c=3)", "PRX(c=4)"};
+    QTest::newRow("out of range") << 9 << QStringList{"X(f1=1)", "Y(y=0)"};
+}
+
+void TestDALRfSettingMerge::testFunctionMerge()
+{
+    QFETCH(int, testFunc);
+    QFETCH(QStringList, commands);
+    LookupTree tree;
+    QVERIFY(tree.isValid());
+    QString device = kDevice;
+    DALRfCmdSettings settings(device);
+    QCOMPARE(settings.getStatus(), 0);
+
+    const Settings::CmdSetting setting = settings.getSetting("A", "s.xml", Settings::TestFunc_e(testFunc));
+    QCOMPARE(describe(setting.commands), commands);
+    QCOMPARE(setting.name, QString("s"));
+    // The copy's test-function lists and the stored setting stay as read.
+    QCOMPARE(describe(setting.contTx), (QStringList{"X(f1=2,f2=3!)", "CTX(c=1)"}));
+    QCOMPARE(describe(setting.packetRx), (QStringList{"PRX(c=4)", "X(f1=prx)"}));
+    QCOMPARE(describe(settings.getRfCategories().categories.at(0).settings.at(0).commands),
+             (QStringList{"X(f1=1)", "Y(y=0)"}));
+    QVERIFY(DALCommon::getErrorList().isEmpty());
+}
+
+void TestDALRfSettingMerge::lookupFailures_data()
+{
+    QTest::addColumn<QString>("category");
+    QTest::addColumn<QString>("setting");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("unknown category") << "C" << "s.xml" << "File open failed: Default Category not given in categories.xml";
+    QTest::newRow("category case") << "a" << "s.xml" << "File open failed: Default Category not given in categories.xml";
+    QTest::newRow("unknown setting") << "A" << "S.xml" << "File open failed: Default setting not given in categories.xml";
+    QTest::newRow("setting of another category") << "A" << "u.xml" << "File open failed: Default setting not given in categories.xml";
+    QTest::newRow("only in the later duplicate") << "A" << "b.xml" << "File open failed: Default setting not given in categories.xml";
+}
+
+void TestDALRfSettingMerge::lookupFailures()
+{
+    QFETCH(QString, category);
+    QFETCH(QString, setting);
+    QFETCH(QString, message);
+    LookupTree tree;
+    QString device = kDevice;
+    DALRfCmdSettings settings(device);
+    QCOMPARE(settings.getStatus(), 0);
+    const Settings::CmdSetting result = settings.getSetting(category, setting, Settings::TF_ALL);
+    QCOMPARE(result.fileName, QString());
+    QCOMPARE(result.name, QString());
+    QVERIFY(result.commands.isEmpty());
+    QVERIFY(result.contTx.isEmpty());
+    QCOMPARE(DALCommon::getErrorList(), QStringList{message});
+    QCOMPARE(DALCommon::getStatus(), -1);
+}
+
+void TestDALRfSettingMerge::successfulLookupClearsStatus()
+{
+    LookupTree tree;
+    QString device = kDevice;
+    DALRfCmdSettings settings(device);
+    settings.getSetting("Z", "s.xml", Settings::TF_NONE);
+    QCOMPARE(DALCommon::getStatus(), -1);
+    QCOMPARE(settings.getSetting("A", "t.xml", Settings::TF_NONE).name, QString("t"));
+    QCOMPARE(DALCommon::getStatus(), 0);
+    QCOMPARE(DALCommon::getErrorList().size(), 1);
+}
+
+void TestDALRfSettingMerge::lookupBySettingAlone()
+{
+    LookupTree tree;
+    QString device = kDevice;
+    DALRfCmdSettings settings(device);
+    // First match anywhere, without test-function merging.
+    Settings::CmdSetting s = settings.getSetting(QString("s.xml"));
+    QCOMPARE(describe(s.commands), (QStringList{"X(f1=1)", "Y(y=0)"}));
+    QCOMPARE(settings.getSetting(QString("t.xml")).options, QString("o=1"));
+    QCOMPARE(settings.getSetting(QString("u.xml")).name, QString("u"));
+    QVERIFY(DALCommon::getErrorList().isEmpty());
+
+    // Unknown key: empty record, nothing recorded.
+    QCOMPARE(settings.getSetting(QString("none.xml")).name, QString());
+    QVERIFY(DALCommon::getErrorList().isEmpty());
+
+    // Found in the second "A", but the lookup searches the first "A".
+    QCOMPARE(settings.getSetting(QString("b.xml")).name, QString());
+    QCOMPARE(DALCommon::getErrorList(),
+             QStringList{"File open failed: Default setting not given in categories.xml"});
+}
+
+void TestDALRfSettingMerge::defaultSetting()
+{
+    {
+        LookupTree tree;
+        QString device = kDevice;
+        DALRfCmdSettings settings(device);
+        QCOMPARE(describe(settings.getDefSetting(Settings::TF_CONT_TX).commands), QStringList{"T(t=1)"});
+        QVERIFY(DALCommon::getErrorList().isEmpty());
+    }
+    LookupTree tree("<Default><DefSetting>s.xml</DefSetting></Default>");
+    QString device = kDevice;
+    DALRfCmdSettings settings(device);
+    QCOMPARE(settings.getStatus(), 0);
+    QVERIFY(settings.getDefSetting(Settings::TF_NONE).commands.isEmpty());
+    QCOMPARE(DALCommon::getErrorList(),
+             QStringList{"File open failed: Default Category not given in categories.xml"});
+}
+
+void TestDALRfSettingMerge::settingOptions()
+{
+    LookupTree tree;
+    QString device = kDevice;
+    DALRfCmdSettings settings(device);
+    QCOMPARE(settings.getSettingOptions("t.xml"), QString("o=1")); // first anywhere
+    QCOMPARE(settings.getSettingOptions("s.xml"), QString());
+    QCOMPARE(settings.getSettingOptions("none.xml"), QString());
+    QVERIFY(DALCommon::getErrorList().isEmpty());
+}
+
+void TestDALRfSettingMerge::mergeAppendNew_data()
+{
+    QTest::addColumn<bool>("appendNew");
+    QTest::addColumn<QStringList>("commands");
+    QTest::newRow("update only") << false << QStringList{"A(a=9)", "B(b=1)"};
+    QTest::newRow("append new") << true << QStringList{"A(a=9)", "B(b=1)", "C(c=1)", "D(d=1)"};
+}
+
+void TestDALRfSettingMerge::mergeAppendNew()
+{
+    QFETCH(bool, appendNew);
+    QFETCH(QStringList, commands);
+    QString device = kDevice;
+    DALRfCmdSettings settings(device);
+    Settings::CmdSetting setting;
+    setting.commands = {command("A", {"a=0"}), command("B", {"b=1"})};
+    QList<Settings::Command> source{command("C", {"c=1"}), command("A", {"a=9"}), command("D", {"d=1"}),
+                                    command("C", {"c=2"})};
+    settings.mergeCommandsToSetting(setting, source, appendNew);
+    QCOMPARE(describe(setting.commands), commands);
+    QCOMPARE(describe(source), (QStringList{"C(c=1)", "A(a=9)", "D(d=1)", "C(c=2)"}));
+}
+
+void TestDALRfSettingMerge::laterSourceDuplicateWins()
+{
+    QString device = kDevice;
+    DALRfCmdSettings settings(device);
+    Settings::CmdSetting setting;
+    setting.commands = {command("X", {"f=0"})};
+    QList<Settings::Command> source{command("X", {"f=1"}), command("X", {"f=2", "g=5"})};
+    settings.mergeCommandsToSetting(setting, source, true);
+    QCOMPARE(describe(setting.commands), QStringList{"X(f=2,g=5)"});
+}
+
+void TestDALRfSettingMerge::mergeKeepsTargetFlagsAndAppendsFields()
+{
+    QString device = kDevice;
+    DALRfCmdSettings settings(device);
+    Settings::CmdSetting setting;
+    setting.commands = {command("X", {"a=1!", "b=2", "a=3"})};
+    setting.commands[0].function = "keep";
+    Settings::Command update = command("X", {"c=7!", "a=4", "b=5!", "a=6", "c=8"});
+    update.function = "other";
+    QList<Settings::Command> source{update};
+    settings.mergeCommandsToSetting(setting, source, false);
+    // Values from the first field of the name; flags of the target kept;
+    // new fields appended once with their own flag.
+    QCOMPARE(describe(setting.commands), QStringList{"X(a=4!,b=5,a=4,c=7!)"});
+    QCOMPARE(setting.commands.at(0).function, QString("keep"));
+}
+
+void TestDALRfSettingMerge::overrideMerge_data()
+{
+    QTest::addColumn<QString>("targetName");
+    QTest::addColumn<QStringList>("targetBlocks");
+    QTest::addColumn<QString>("sourceName");
+    QTest::addColumn<QStringList>("sourceBlocks");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QStringList>("blocks");
+    QTest::addColumn<QStringList>("map"); // "name:i,j" per entry
+
+    QTest::newRow("new blocks filed under source name")
+        << "G" << QStringList{"b2"} << "F" << QStringList{"b1", "b2"}
+        << "F" << QStringList{"b2", "b1"} << QStringList{"G:0", "F:1"};
+    QTest::newRow("same name extends entry")
+        << "F" << QStringList{"a"} << "F" << QStringList{"b", "a", "c"}
+        << "F" << QStringList{"a", "b", "c"} << QStringList{"F:0,1,2"};
+    QTest::newRow("empty source name")
+        << "G" << QStringList{"a"} << "" << QStringList{"b"}
+        << "G" << QStringList{"a"} << QStringList{"G:0"};
+    QTest::newRow("empty source blocks")
+        << "G" << QStringList{"a"} << "F" << QStringList{}
+        << "G" << QStringList{"a"} << QStringList{"G:0"};
+    QTest::newRow("all present: only the name changes")
+        << "G" << QStringList{"a", "b"} << "F" << QStringList{"b"}
+        << "F" << QStringList{"a", "b"} << QStringList{"G:0,1"};
+    QTest::newRow("into a command without overrides")
+        << "" << QStringList{} << "F" << QStringList{"x", "y"}
+        << "F" << QStringList{"x", "y"} << QStringList{"F:0,1"};
+}
+
+void TestDALRfSettingMerge::overrideMerge()
+{
+    QFETCH(QString, targetName);
+    QFETCH(QStringList, targetBlocks);
+    QFETCH(QString, sourceName);
+    QFETCH(QStringList, sourceBlocks);
+    QFETCH(QString, name);
+    QFETCH(QStringList, blocks);
+    QFETCH(QStringList, map);
+
+    QString device = kDevice;
+    DALRfCmdSettings settings(device);
+    Settings::CmdSetting setting;
+    setting.commands = {command("X", {}, targetName, targetBlocks)};
+    // The source's own map files b1 under another name: merging ignores it.
+    Settings::Command source = command("X", {}, sourceName, sourceBlocks);
+    source.overrideField.overrideMap.clear();
+    source.overrideField.overrideMap.addOverrideIndex("elsewhere", 0);
+    QList<Settings::Command> list{source};
+    settings.mergeCommandsToSetting(setting, list, true);
+
+    Settings::OverrideField &result = setting.commands[0].overrideField;
+    QCOMPARE(result.name, name);
+    QCOMPARE(result.blocks, blocks);
+    QStringList entries;
+    for (const QString &entry : result.overrideMap.getFieldNames()) {
+        QStringList indexes;
+        for (int i : result.overrideMap.getIndexes(entry))
+            indexes.append(QString::number(i));
+        entries.append(entry + ":" + indexes.join(','));
+    }
+    QCOMPARE(entries, map);
+}
+
+void TestDALRfSettingMerge::mergeIntoItself()
+{
+    QString device = kDevice;
+    DALRfCmdSettings settings(device);
+    Settings::CmdSetting setting;
+    setting.commands = {command("X", {"a=1"}, "F", {"b"}), command("Y", {"y=2"})};
+    settings.mergeCommandsToSetting(setting, setting.commands, true);
+    QCOMPARE(describe(setting.commands), (QStringList{"X(a=1)", "Y(y=2)"}));
+    QCOMPARE(setting.commands.at(0).overrideField.blocks, QStringList{"b"});
+}
+
+void TestDALRfSettingMerge::mergeResetsStatus()
+{
+    QString device = kDevice; // no tree at all: reading fails
+    DALRfCmdSettings settings(device);
+    QVERIFY(settings.getStatus() != 0);
+    Settings::CmdSetting setting;
+    QList<Settings::Command> none;
+    settings.mergeCommandsToSetting(setting, none, true);
+    QCOMPARE(settings.getStatus(), 0);
+}
+
+QTEST_GUILESS_MAIN(TestDALRfSettingMerge)
+#include "tst_dalrfsettingmerge.moc"
