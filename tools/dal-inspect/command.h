@@ -17,6 +17,9 @@ struct CommandContext
     QCommandLineParser &parser;
     QString root;
     QStringList arguments;
+    // Text mode: when a command sets this, it is printed instead of the
+    // generic rendering of the report.
+    QString text = {};
 };
 
 // Exit codes shared by every command.
@@ -31,6 +34,9 @@ struct InspectCommand
     // Fills the report; returns an ExitCode. Messages of the library's error
     // list are printed by the caller.
     int (*run)(CommandContext &context, Report &report);
+    // Paragraphs of "dal-inspect help COMMAND" after the description: what
+    // the output holds, examples, exit status. Separated by blank lines.
+    QString help = {};
 };
 
 class CommandRegistry
