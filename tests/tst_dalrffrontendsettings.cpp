@@ -1,3 +1,4 @@
+#include "commandnames.h"
 #include "fixturetree.h"
 
 #include "DALCommon.h"
@@ -34,14 +35,6 @@ QByteArray rangeXml(QByteArray const &min, QByteArray const &max, QByteArray con
 QByteArray frontEnd(QByteArray const &name, QByteArray const &body)
 {
     return "<FrontEnd name=\"" + name + "\">" + body + "</FrontEnd>";
-}
-
-QStringList names(QList<DALRfCmdSettings::Command> const &commands)
-{
-    QStringList result;
-    for (const DALRfCmdSettings::Command &command : commands)
-        result.append(command.name);
-    return result;
 }
 
 // A device with "frontend_settings.xml" and a minimal command-settings reader;
@@ -149,7 +142,7 @@ void TestDALRfFrontEndSettings::rangeSelection()
     QVERIFY(tree.isValid());
     FrontEnds frontEnds(kDevice, tree.cmdSettings());
     QCOMPARE(frontEnds.getStatus(), 0);
-    QCOMPARE(names(frontEnds.getFrontEndCommands(name, frequency)), commands);
+    QCOMPARE(commandNames(frontEnds.getFrontEndCommands(name, frequency)), commands);
     QVERIFY(DALCommon::getErrorList().isEmpty());
     QCOMPARE(frontEnds.getFrontEndNames(), (QStringList{"band", "nomin", "overlap", "plain"}));
 }
@@ -165,7 +158,7 @@ void TestDALRfFrontEndSettings::boundsAreStoredIn16Bits()
     QCOMPARE(uint(wide->frequencyRanges.at(0).min), 1u);
     QCOMPARE(uint(wide->frequencyRanges.at(0).max), 4464u);
     QCOMPARE(uint(wide->frequencyRanges.at(1).min), 0u); // an unreadable Min is 0, silently
-    QCOMPARE(names(frontEnds.getFrontEndCommands("wide", 1000.0)), QStringList{"W"});
+    QCOMPARE(commandNames(frontEnds.getFrontEndCommands("wide", 1000.0)), QStringList{"W"});
     QVERIFY(!frontEnds.getFrontEnd("Wide"));
 }
 
@@ -174,8 +167,8 @@ void TestDALRfFrontEndSettings::sameNameReplaces()
     FrontEndTree tree(frontEnd("fe", cmd("FIRST")) + frontEnd("fe", cmd("SECOND")) + "<FrontEnd>" + cmd("ANON") + "</FrontEnd>");
     FrontEnds frontEnds(kDevice, tree.cmdSettings());
     QCOMPARE(frontEnds.getFrontEndNames(), (QStringList{"", "fe"}));
-    QCOMPARE(names(frontEnds.getFrontEndCommands("fe", 0.0)), QStringList{"SECOND"});
-    QCOMPARE(names(frontEnds.getFrontEndCommands("", 1.0)), QStringList{"ANON"});
+    QCOMPARE(commandNames(frontEnds.getFrontEndCommands("fe", 0.0)), QStringList{"SECOND"});
+    QCOMPARE(commandNames(frontEnds.getFrontEndCommands("", 1.0)), QStringList{"ANON"});
 }
 
 void TestDALRfFrontEndSettings::invalidMaxStopsOnlyThatFrontEnd()
@@ -188,9 +181,9 @@ void TestDALRfFrontEndSettings::invalidMaxStopsOnlyThatFrontEnd()
         QCOMPARE(frontEnds.getStatus(), 0); // the last front end read succeeded
         QCOMPARE(DALCommon::getErrorList(), QStringList{kInvalidMax});
         QCOMPARE(frontEnds.getFrontEnd("broken")->frequencyRanges.size(), 1);
-        QCOMPARE(names(frontEnds.getFrontEndCommands("broken", 5.0)), QStringList{"KEPT"});
+        QCOMPARE(commandNames(frontEnds.getFrontEndCommands("broken", 5.0)), QStringList{"KEPT"});
         QVERIFY(frontEnds.getFrontEndCommands("broken", 35.0).isEmpty());
-        QCOMPARE(names(frontEnds.getFrontEndCommands("good", 5.0)), QStringList{"G"});
+        QCOMPARE(commandNames(frontEnds.getFrontEndCommands("good", 5.0)), QStringList{"G"});
     }
     FrontEndTree tree(frontEnd("good", cmd("G")) + frontEnd("missing", rangeXml("1", QByteArray(), cmd("M"))));
     FrontEnds frontEnds(kDevice, tree.cmdSettings());
@@ -238,8 +231,8 @@ void TestDALRfFrontEndSettings::copiesAndAssignments()
     delete original;
     for (FrontEnds *fe : {&copy, &assigned, &other}) {
         QCOMPARE(fe->getStatus(), 0);
-        QCOMPARE(names(fe->getFrontEndCommands("fe", 5.0)), QStringList{"IN"});
-        QCOMPARE(names(fe->getFrontEndCommands("fe", 50.0)), QStringList{"DEF"});
+        QCOMPARE(commandNames(fe->getFrontEndCommands("fe", 5.0)), QStringList{"IN"});
+        QCOMPARE(commandNames(fe->getFrontEndCommands("fe", 50.0)), QStringList{"DEF"});
     }
     FrontEnds failed(QStringLiteral("VO0000"), nullptr);
     copy = failed;
