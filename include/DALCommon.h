@@ -26,6 +26,12 @@ class QDomElement;
  * at a time. The state is initialised when the library is loaded: the root is
  * "./../config/xml/", the error list is empty and the status is 0.
  *
+ * openDomDocument lower-cases the file name (never the root). When no file
+ * exists under the lower-cased name but one exists under the name as given,
+ * that one is read, so trees written on case-insensitive file systems (with
+ * names such as "Override_A.xml") read the same on case-sensitive ones.
+ * Messages name the lower-cased path unless the given spelling was opened.
+ *
  * encodeHtmlCharEntities: a closing tag that carries something after white
  * space behind its name ("</b class=x>") is turned into "&lt;/b&gt;": the tag's
  * name is kept, the stray attributes are dropped and both brackets are escaped

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds libdal and then runs its tests or dal-inspect.
 #
-#   scripts/run.sh test                 build, then run every test suite (ctest)
+#   scripts/run.sh test                 build, run every test suite (ctest), run them again
+#                                       under ASan/UBSan/LSan, and check the installed package
 #   scripts/run.sh inspect [ARGS...]    build, then run dal-inspect ARGS (default: devices)
 #
 # Missing build dependencies are installed with apt-get first (Debian).
@@ -16,6 +17,7 @@ install_missing() {
     command -v cmake >/dev/null 2>&1 || missing+=(cmake)
     command -v g++ >/dev/null 2>&1 || missing+=(g++)
     command -v make >/dev/null 2>&1 || missing+=(make)
+    command -v pkg-config >/dev/null 2>&1 || missing+=(pkg-config)
     dpkg -s qtbase5-dev >/dev/null 2>&1 || missing+=(qtbase5-dev)
     [ ${#missing[@]} -eq 0 ] && return 0
     local sudo=""
@@ -30,6 +32,18 @@ build() {
     cmake --build "$build_dir" -j "$jobs"
 }
 
+# The same tests with AddressSanitizer, UndefinedBehaviorSanitizer and
+# LeakSanitizer; any report fails the run.
+sanitizer_tests() {
+    local dir="${build_dir}-asan"
+    cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Debug -DDAL_WARNINGS_AS_ERRORS=ON \
+        -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
+    cmake --build "$dir" -j "$jobs"
+    (cd "$dir" && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+        UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+        ctest --output-on-failure -j "$jobs")
+}
+
 command=${1:-}
 [ $# -gt 0 ] && shift
 case "$command" in
@@ -37,6 +51,8 @@ case "$command" in
         install_missing
         build
         (cd "$build_dir" && ctest --output-on-failure -j "$jobs")
+        sanitizer_tests
+        scripts/check-install.sh "$build_dir"
         ;;
     inspect)
         install_missing

@@ -5,8 +5,17 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QDomDocument>
 #include <QFile>
 #include <QFileInfo>
+
+QDomDocument parseXml(QByteArray const &xml)
+{
+    QDomDocument document;
+    if (!document.setContent(xml))
+        qFatal("test document does not parse: %s", xml.constData());
+    return document;
+}
 
 void resetLibraryState()
 {

@@ -5,6 +5,12 @@
 #include <QString>
 #include <QStringList>
 
+class QDomDocument;
+
+// Parses a document written by a test, for the classes that are handed a
+// parsed document; aborts the test program when it is not well-formed.
+QDomDocument parseXml(QByteArray const &xml);
+
 // Resets the library's process-wide state: error list, status, device map.
 void resetLibraryState();
 

@@ -29,10 +29,13 @@ private slots:
 
     void openLowerCasesNameButNotRoot();
     void openNotRelativeIgnoresRoot();
+    void openFallsBackToGivenSpelling();
     void repeatedOpenFailureRecordsOnce();
     void successfulOpenResetsStatus();
     void openWithMissingRootDirectory();
     void parseFailureFraming();
+    void loaderLimits_data();
+    void loaderLimits();
 
     void textFromTagName_data();
     void textFromTagName();
@@ -179,6 +182,29 @@ void TestDALCommon::openNotRelativeIgnoresRoot()
     delete doc;
 }
 
+void TestDALCommon::openFallsBackToGivenSpelling()
+{
+    FixtureTree tree;
+    QVERIFY(tree.write("Mixed/Only.xml", "<Given/>"));
+    QVERIFY(tree.write("both.xml", "<Lower/>"));
+    QVERIFY(tree.write("Both.xml", "<Given/>"));
+    QDomDocument *doc = nullptr;
+    QCOMPARE(DALCommon::openDomDocument("Mixed/Only.xml", "d", &doc, true), 0);
+    QCOMPARE(doc->documentElement().tagName(), QString("Given"));
+    delete doc;
+    // The lower-cased name comes first whenever it exists.
+    QCOMPARE(DALCommon::openDomDocument(tree.path("Both.xml"), "d", &doc, false), 0);
+    QCOMPARE(doc->documentElement().tagName(), QString("Lower"));
+    delete doc;
+    // A failure names the lower-cased path.
+    QCOMPARE(DALCommon::openDomDocument("Mixed/None.xml", "d", &doc, true), 1);
+    QCOMPARE(DALCommon::getErrorList(),
+             QStringList{"File open failed: " + tree.path("mixed/none.xml")});
+    QVERIFY(tree.write("Bad.xml", "<a>"));
+    QCOMPARE(DALCommon::openDomDocument("Bad.xml", "d", &doc, true), 2);
+    QVERIFY(DALCommon::getLatestError().startsWith("XML DOM parse failed: " + tree.path("Bad.xml") + ", line "));
+}
+
 void TestDALCommon::repeatedOpenFailureRecordsOnce()
 {
     FixtureTree tree;
@@ -240,6 +266,41 @@ void TestDALCommon::parseFailureFraming()
     const QString expected = "XML DOM parse failed: " + QFileInfo(tree.path("bad.xml")).absoluteFilePath()
                              + ", line " + QString::number(line) + ": \n" + parserMessage;
     QCOMPARE(DALCommon::getLatestError(), expected);
+}
+
+void TestDALCommon::loaderLimits_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<QString>("reason"); // the part after the framing
+    const QByteArray deepest = QByteArray("<a>").repeated(1000) + QByteArray("</a>").repeated(1000);
+    QTest::newRow("1000 levels") << deepest << 0 << "";
+    QTest::newRow("1001 levels") << "<r>\n" + deepest + "</r>" << 2
+                                 << "line 2: \nElements are nested deeper than 1000 levels.";
+    QTest::newRow("empty elements do not nest")
+        << "<r>" + QByteArray("<a/><b x='/>'/>").repeated(3000) + "</r>" << 0 << "";
+    QTest::newRow("markup in comments and CDATA is skipped")
+        << "<r><!--" + QByteArray("<a>").repeated(2000) + "--><![CDATA[" + QByteArray("<b>").repeated(2000)
+               + "]]></r>" << 0 << "";
+    QByteArray large(16 * 1024 * 1024 + 1, ' ');
+    large.replace(0, 3, "<r>");
+    QTest::newRow("larger than 16 MiB") << large << 2 << "line 0: \nThe file is larger than 16777216 bytes.";
+}
+
+void TestDALCommon::loaderLimits()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(int, result);
+    QFETCH(QString, reason);
+    FixtureTree tree;
+    QVERIFY(tree.write("limits.xml", content));
+    QDomDocument *doc = nullptr;
+    QCOMPARE(DALCommon::openDomDocument("limits.xml", "d", &doc, true), result);
+    QCOMPARE(doc != nullptr, result == 0);
+    delete doc;
+    if (result != 0) {
+        QCOMPARE(DALCommon::getLatestError(), "XML DOM parse failed: " + tree.path("limits.xml") + ", " + reason);
+    }
 }
 
 void TestDALCommon::textFromTagName_data()

@@ -4,7 +4,11 @@
 #include <QDomElement>
 #include <QDomNode>
 #include <QDomNodeList>
+#include <QHash>
+#include <QList>
+#include <QPair>
 #include <QString>
+#include <QVector>
 
 // Small DOM helpers shared by the readers. Internal to the library.
 namespace DALDom {
@@ -33,6 +37,36 @@ inline bool hasChildElement(QDomNode const &node, QString const &tagName)
 {
     return !node.firstChildElement(tagName).isNull();
 }
+
+// Answers "first element named X below E" and "all elements named X below E"
+// for every element E below a root after one iterative walk, so that readers
+// of nested structures (fields inside fields, ...) stay near-linear in the
+// size of the document instead of walking each subtree again.
+//
+// Elements are recognised by their position in the parsed source (line and
+// column, unique for a parsed document) and then confirmed with ==. A node the
+// index does not know (one created in memory, or outside the root) is answered
+// by a plain walk, so answers always equal those of firstElementByTagName and
+// elementsByTagName. The index is a snapshot: build it after the document is
+// complete and do not change the document while it is used.
+class ElementIndex
+{
+public:
+    explicit ElementIndex(QDomNode const &root);
+
+    QDomElement first(QDomNode const &node, QString const &tagName) const;
+    QList<QDomElement> all(QDomNode const &node, QString const &tagName) const;
+
+private:
+    // Positions [*begin, *end) strictly below node; false if node is unknown.
+    bool range(QDomNode const &node, int *begin, int *end) const;
+
+    QDomNode m_root;
+    QVector<QDomElement> m_elements;          // document order
+    QVector<int> m_subtreeEnd;                // one past the last position below each element
+    QHash<QString, QVector<int>> m_positions; // ascending positions per tag name
+    QHash<QPair<int, int>, int> m_byLocation; // (line, column) -> position, -1 if ambiguous
+};
 
 } // namespace DALDom
 

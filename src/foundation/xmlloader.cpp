@@ -1,5 +1,6 @@
 #include "DALCommon.h"
 #include "domutil.h"
+#include "xmllimits.h"
 
 #include <QDir>
 #include <QDomDocument>
@@ -16,18 +17,38 @@ int DALCommon::openDomDocument(QString const &fileName, QString const &docName,
     int result = 0;
     QString detail;
     QFile file(path);
-    if (file.open(QIODevice::ReadOnly)) {
+    bool opened = file.open(QIODevice::ReadOnly);
+    if (!opened && lowerName != fileName) {
+        // Configuration trees come from case-insensitive file systems: a file
+        // that exists only under the spelling it was named by is read under it.
+        file.setFileName(relativeToRoot ? m_configRoot + fileName : fileName);
+        opened = file.open(QIODevice::ReadOnly);
+        if (!opened)
+            file.setFileName(path);
+    }
+    if (opened) {
+        // Read at most one byte more than the limit: enough to know that a file
+        // (or a device without end, such as a pipe) is too large.
+        const QByteArray data = file.read(DALXmlLimits::kMaxFileSize + 1);
         auto *doc = new QDomDocument(docName);
         QString parserMessage;
         int line = 0;
         int column = 0;
-        if (doc->setContent(&file, false, &parserMessage, &line, &column)) {
+        bool parsed = false;
+        if (data.size() > DALXmlLimits::kMaxFileSize) {
+            parserMessage = QStringLiteral("The file is larger than %1 bytes.").arg(DALXmlLimits::kMaxFileSize);
+        } else {
+            parserMessage = DALXmlLimits::checkNesting(data, &line);
+            parsed = parserMessage.isEmpty()
+                     && doc->setContent(data, false, &parserMessage, &line, &column);
+        }
+        if (parsed) {
             *document = doc;
         } else {
             delete doc;
             *document = nullptr;
             result = 2;
-            detail = QFileInfo(path).absoluteFilePath()
+            detail = QFileInfo(file.fileName()).absoluteFilePath()
                      + QStringLiteral(", line %2: \n%1").arg(parserMessage, QString::number(line));
         }
         file.close();

@@ -1,0 +1,116 @@
+#ifndef DALIOPINDEF_H
+#define DALIOPINDEF_H
+
+#include "dal_export.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class QDomDocument;
+class QDomElement;
+
+// ControlFunction has a field named "signals", which Qt defines as a keyword
+// macro once <QObject> has been included. The macro is saved and removed for
+// the declarations below and restored at the end of this header, so the
+// header compiles whatever was included before it. Code that reads the field
+// in a translation unit where the macro is defined has to do the same
+// (#pragma push_macro("signals"), #undef signals, ..., #pragma pop_macro).
+#pragma push_macro("signals")
+#undef signals
+
+/*
+ * The IO pins of a chip package: the functions each pin can take (its control
+ * functions), the signals of each function and the register settings (name,
+ * mask, value) of each signal. Read from a document that the host has parsed;
+ * the document stays the host's and is not referred to after construction.
+ *
+ * A pin may name an earlier pin in its "inherits" attribute: it takes over
+ * that pin's control functions and package and then adjusts them with its own
+ * entries. A function of the child that the parent lacks is appended; a
+ * function it shares is merged: a non-empty type replaces the parent's, and
+ * each signal both have is merged register by register. A child register may
+ * rename a parent register through translateName "old:new" and replace the
+ * mask and value of the register of its own name; a child register with both
+ * a mask and a value replaces the signal's register list from there on.
+ * Inheritance looks backwards only. A failed inheritance or an invalid name
+ * translation sets the status to -1 and ends the reading of pins.
+ *
+ * Lookups that miss answer with a shared record named "dummy"; a pin,
+ * function or signal really named "dummy" is therefore taken as absent by the
+ * queries. Inheritance finds its parent by plain name, so a pin may inherit
+ * from an earlier pin named "dummy".
+ *
+ * The second QString argument of the queries is accepted for the host and
+ * not consulted: a pin is found by its name alone.
+ */
+class DAL_EXPORT DALIoPinDef
+{
+public:
+    struct Register
+    {
+        QString name;
+        QString translateName;
+        QString mask;
+        QString value;
+    };
+
+    struct IoSignal
+    {
+        QString name;
+        QList<DALIoPinDef::Register> registers;
+    };
+
+    struct ControlFunction
+    {
+        QString name;
+        QString type;
+        QList<DALIoPinDef::IoSignal> signals;
+    };
+
+    struct IoPin
+    {
+        QString name;
+        QString package;
+        QString softwareName;
+        QList<DALIoPinDef::ControlFunction> controlFunctions;
+    };
+
+    DALIoPinDef(QDomDocument *document);
+    DALIoPinDef(const DALIoPinDef &other);
+    DALIoPinDef &operator=(const DALIoPinDef &other);
+    ~DALIoPinDef();
+
+    int getStatus();
+    int getControlFunctions(const QString &ioPinName, const QString &, QStringList *names);
+    int getGpioSignals(const QString &ioPinName, const QString &, QStringList *names);
+    int getRadioSignals(const QString &ioPinName, const QString &, QStringList *names);
+    int getRegisters(const QString &ioPinName, const QString &, const QString &controlFunctionName,
+                     const QString &signalName, QList<DALIoPinDef::Register> *registers);
+
+private:
+    void createIoPinElements(QDomDocument *document);
+    void createControlFunctions(const QDomElement &element, QList<ControlFunction> *controlFunctions);
+    void createIoSignals(const QDomElement &element, QList<IoSignal> *ioSignals);
+    void createRegisters(const QDomElement &element, QList<Register> *registers);
+    void copyIoPin(const QString &parentName, IoPin *ioPin);
+    void mergeControlFunctions(const QList<ControlFunction> &own, IoPin *ioPin);
+    void mergeControlFunction(const ControlFunction &own, ControlFunction *target);
+    void mergeIoSignal(IoSignal own, IoSignal *target);
+    void mergeRegister(const Register &own, Register *target);
+
+    const IoPin &getIoPin(const QString &name) const;
+    static const ControlFunction &getControlFunction(const QList<ControlFunction> &list,
+                                                     const QString &name);
+    static const IoSignal &getIoSignal(const QList<IoSignal> &list, const QString &name);
+    // The signals of the pin's function, or null when either is missing.
+    const QList<IoSignal> *getFunctionSignals(const QString &ioPinName,
+                                              const QString &controlFunctionName) const;
+
+    int m_status;
+    QList<IoPin> m_ioPins;
+};
+
+#pragma pop_macro("signals")
+
+#endif // DALIOPINDEF_H

@@ -1,0 +1,74 @@
+#ifndef DALPARAMCMDMAPPING_H
+#define DALPARAMCMDMAPPING_H
+
+#include "dal_export.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class QDomDocument;
+class QDomElement;
+class QDomNodeList;
+
+/*
+ * Which RF commands carry which host parameters, read from a device's
+ * "param_cmd_mapping.xml". The file is made of settings blocks; each block
+ * names its settings and lists parameter mappings (parameter names and the RF
+ * commands they belong to).
+ *
+ * The parameter list of a block is cumulative: it holds the mappings of every
+ * block before it followed by its own. A block without a parameters element
+ * still gets its entry, with the list of the blocks before it. The "names"
+ * attribute is split at every "," with empty parts and blanks kept. Command
+ * texts are kept as written; matching them to commands is the host's business.
+ *
+ * Faults (a missing parameters, parameter, names or rfCommand element) are
+ * recorded in the error list of DALCommon and reading goes on; a mapping
+ * without rfCommand elements is dropped. The class keeps no status of its own.
+ *
+ * Copies carry the blocks. Each copy holds its own QDomDocument handle on the
+ * parsed tree, which Qt shares between the handles and frees with the last
+ * one, so the original and its copies may be destroyed in any order.
+ */
+class DAL_EXPORT DALParamCmdMapping
+{
+public:
+    struct Parameter
+    {
+        QStringList names;
+        QStringList rfCommands;
+    };
+
+    struct SettingMapping
+    {
+        QStringList settingNames;
+        QList<Parameter> parameters;
+    };
+
+    DALParamCmdMapping(QString &device);
+    DALParamCmdMapping(DALParamCmdMapping const &other);
+    DALParamCmdMapping &operator=(DALParamCmdMapping const &other);
+    ~DALParamCmdMapping();
+
+    // Mappings of the first block, the default; null when the file held no
+    // settings block or was not read. Valid while the object lives unchanged.
+    QList<Parameter> const *getDefaultListOfParameters();
+
+    // Whether the device's file exists; records nothing.
+    static bool fileExist(QString const &device);
+
+private:
+    friend struct DALTestAccess; // white-box hook for the test suites
+
+    void createParameterMapping();
+    QStringList getSettingNames(QDomElement const &settings);
+    int getParameters(QDomElement const &settings, QList<Parameter> *parameters);
+    int getParameter(QDomElement const &parametersElement, QList<Parameter> *parameters);
+    int getRfCommands(QDomNodeList const &rfCommands, Parameter *parameter);
+
+    QDomDocument *m_document;
+    QList<SettingMapping> m_settingMappings;
+};
+
+#endif // DALPARAMCMDMAPPING_H

@@ -1,0 +1,79 @@
+#ifndef DALRFOVERRIDEDEF_H
+#define DALRFOVERRIDEDEF_H
+
+#include "dal_export.h"
+
+#include <QList>
+#include <QString>
+#include <QVector>
+#include <QtGlobal>
+
+class QDomDocument;
+class QDomElement;
+
+/*
+ * The RF override files of a device: every file matching "override_*.xml"
+ * (without regard to case) in the directory that the device map gives for
+ * "dummy_file_overrides.xml", read in name order ignoring case. Each file
+ * becomes one Override named after the file, holding its Element32b entries
+ * and its valid WriteCustom byte sequences.
+ *
+ * A file that cannot be opened or parsed is reported and skipped; the later
+ * files are still read. A name that is not exactly "override_<...>.xml" in
+ * lower case is reported, but the file is read all the same. Files are opened
+ * through the library loader, which lower-cases the whole path.
+ *
+ * WriteCustom values are a comma-separated list of decimal numbers, each a
+ * signed 16-bit value of which the low byte is kept ("-1" gives 255, "300"
+ * gives 44). An empty part or a non-number rejects the whole WriteCustom.
+ *
+ * Copies: the object owns at most the document of the file it read last. A
+ * copy (or an assigned object) carries the status, the device name and the
+ * records but no document, so copies and the original may be destroyed in any
+ * order.
+ */
+class DAL_EXPORT DALRfOverrideDef
+{
+public:
+    struct OverrideElement
+    {
+        QString type;
+        QString value;
+        QString comment;
+    };
+
+    struct OverrideWriteCustom
+    {
+        QString name;
+        QVector<quint8> values;
+    };
+
+    struct Override
+    {
+        QString name;
+        QList<OverrideElement> elements;
+        QList<OverrideWriteCustom> writeCustoms;
+    };
+
+    DALRfOverrideDef(QString &device);
+    DALRfOverrideDef(const DALRfOverrideDef &other);
+    DALRfOverrideDef &operator=(const DALRfOverrideDef &other);
+    ~DALRfOverrideDef();
+
+    QList<Override> &getOverrides();
+
+private:
+    void createOverrides();
+    void createOverride(QString fileName);
+    int createWriteCustom(Override &override, QDomElement &element);
+
+    QDomDocument *m_document;
+    int m_status;
+    QString m_device;
+    QList<Override> m_overrides;
+
+    static const QString m_overrideFilter;
+    static const QString m_overridesPath;
+};
+
+#endif // DALRFOVERRIDEDEF_H

@@ -1,0 +1,101 @@
+#include "DALCodeGen.h"
+#include "DALCommon.h"
+#include "domutil.h"
+
+#include <QDomDocument>
+
+namespace {
+constexpr char kCodeGenFile[] = "/codegen.xml";
+}
+
+DALCodeGen &DALCodeGen::Instance(QString &dir)
+{
+    // Initialisation of a local static runs once, even when several threads
+    // make the first call at the same time. The instance lives until exit.
+    static DALCodeGen instance(dir);
+    return instance;
+}
+
+DALCodeGen::DALCodeGen(QString &dir)
+    : m_pDocument(nullptr)
+    , m_status(0)
+{
+    m_status = DALCommon::openDomDocument(dir.toLower() + QLatin1String(kCodeGenFile), QStringLiteral("CodeGen"),
+                                          &m_pDocument, true);
+    if (m_status == 0)
+        createCommands();
+}
+
+DALCodeGen::DALCodeGen(DALCodeGen const &other)
+    : m_pDocument(other.m_pDocument ? new QDomDocument(*other.m_pDocument) : nullptr)
+    , m_status(other.m_status)
+    , m_commands(other.m_commands)
+{
+}
+
+DALCodeGen &DALCodeGen::operator=(DALCodeGen const &other)
+{
+    if (this != &other) {
+        QDomDocument *document = other.m_pDocument ? new QDomDocument(*other.m_pDocument) : nullptr;
+        delete m_pDocument;
+        m_pDocument = document;
+        m_status = other.m_status;
+        m_commands = other.m_commands;
+    }
+    return *this;
+}
+
+DALCodeGen::~DALCodeGen()
+{
+    delete m_pDocument;
+}
+
+QString DALCodeGen::getCommandFieldComment(QString command, QString field)
+{
+    for (const Command &candidate : qAsConst(m_commands)) {
+        if (candidate.name != command)
+            continue;
+        for (const Field &entry : candidate.fields) {
+            if (entry.name == field)
+                return entry.comment;
+        }
+    }
+    return QString();
+}
+
+void DALCodeGen::createCommands()
+{
+    const QDomNodeList nodes = m_pDocument->elementsByTagName(QStringLiteral("Command"));
+    for (int i = 0; i < nodes.count(); ++i) {
+        const QDomNode node = DALDom::itemAt(nodes, i);
+        Command command;
+        if (node.isElement()) {
+            QDomElement element = node.toElement();
+            command.name = element.attribute(QStringLiteral("name"));
+            createFields(element, command);
+        }
+        m_commands.append(command);
+    }
+}
+
+void DALCodeGen::createFields(QDomElement &element, DALCodeGen::Command &command)
+{
+    const QDomNodeList nodes = element.elementsByTagName(QStringLiteral("Field"));
+    for (int i = 0; i < nodes.count(); ++i) {
+        const QDomNode node = DALDom::itemAt(nodes, i);
+        Field field;
+        if (node.isElement()) {
+            const QDomElement fieldElement = node.toElement();
+            if (!fieldElement.hasAttribute(QStringLiteral("name"))) {
+                // The rest of this command's fields is skipped.
+                DALCommon::setError(1, QStringLiteral("Missing \"name\" attribute for \"Field\" "
+                                                      "element in %1").arg(QLatin1String(kCodeGenFile)));
+                return;
+            }
+            field.name = fieldElement.attribute(QStringLiteral("name"));
+            field.comment = DALDom::firstChildValue(
+                DALDom::firstElementByTagName(fieldElement, QStringLiteral("Comment")));
+        }
+        command.fields.append(field);
+    }
+}

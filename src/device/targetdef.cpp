@@ -1,0 +1,182 @@
+#include "DALTargetDef.h"
+
+#include "DALCommon.h"
+
+#include <QDomDocument>
+#include <QDomElement>
+#include <QDomNodeList>
+
+DALTargetDef::DALTargetDef(QString &firstArg, QString & /*secondArg*/,
+                           QDomDocument *targetsDocument, QString const &targetsDir)
+    : m_status(0)
+    , m_targetsDir(targetsDir.isEmpty() ? QStringLiteral("/targets") : targetsDir)
+    , m_firstArg(firstArg)
+{
+    if (!targetsDocument) {
+        DALCommon::setError(1, QStringLiteral("Document object to target file is null pointer!"));
+        m_status = -1;
+        return;
+    }
+    m_status = createTargets(targetsDocument);
+}
+
+DALTargetDef::DALTargetDef(DALTargetDef const &other) = default;
+DALTargetDef &DALTargetDef::operator=(DALTargetDef const &other) = default;
+DALTargetDef::~DALTargetDef() = default;
+
+QStringList DALTargetDef::getFileInfolist()
+{
+    return m_fileInfoList;
+}
+
+DALTargetDef::Targets &DALTargetDef::getTargets()
+{
+    return m_targets;
+}
+
+QString DALTargetDef::getTargetFileName(QString const &targetName)
+{
+    // Targets were appended in the order the host read the entries.
+    for (int i = 0; i < m_targets.targets.size(); ++i) {
+        if (m_targets.targets.at(i).name == targetName)
+            return m_fileInfoList.value(i);
+    }
+    return QString();
+}
+
+int DALTargetDef::createTargets(QDomDocument const *document)
+{
+    m_targets.targets.clear();
+    int result = readTargetNodes(document->elementsByTagName(QStringLiteral("Target")));
+    if (result == 0)
+        result = readDefaultTarget(document->elementsByTagName(QStringLiteral("Default")));
+    return result;
+}
+
+int DALTargetDef::readTargetNodes(QDomNodeList const &nodes)
+{
+    int result = 0;
+    for (int i = 0; i < nodes.count(); ++i) {
+        const QDomElement target = nodes.item(i).toElement();
+        const QDomElement parent = target.parentNode().toElement();
+        QString virtualName;
+        if (!parent.isNull()
+            && parent.tagName().contains(QLatin1String("VirtualTarget"), Qt::CaseInsensitive)) {
+            if (parent.hasAttribute(QStringLiteral("name"))) {
+                virtualName = parent.attribute(QStringLiteral("name"));
+            } else {
+                DALCommon::setError(1, QStringLiteral("The VirtualTarget tag is missing a name attribute"));
+                result = -1;
+            }
+        }
+        // After the first fault the rest is still checked, but no longer listed.
+        if (result == 0)
+            m_fileInfoList.append(target.text() + QLatin1Char(':') + virtualName);
+    }
+    return result;
+}
+
+int DALTargetDef::readDefaultTarget(QDomNodeList const &nodes)
+{
+    if (nodes.count() > 1) {
+        DALCommon::setError(1, QStringLiteral("More than one default target given in targets.xml"));
+        return -1;
+    }
+    if (nodes.count() == 1 && nodes.item(0).isElement())
+        m_defaultEntry = nodes.item(0).toElement().text();
+    return 0;
+}
+
+int DALTargetDef::readTargetFile(QDomDocument *targetDocument, QString entry)
+{
+    const QStringList parts = entry.split(QLatin1Char(':'), Qt::KeepEmptyParts);
+    if (parts.size() != 2) {
+        DALCommon::setError(1, QStringLiteral("Invalid format of the filename. It should contain a "
+                                              "':'. Given name: ") + entry);
+        return -1;
+    }
+    if (!targetDocument) {
+        DALCommon::setError(1, QStringLiteral("Document object for Target definition is null "
+                                              "pointer for file name: ") + entry);
+        return -1;
+    }
+
+    Target target;
+    target.virtualTarget = parts.at(1);
+    target.name = DALCommon::getTextFromTagName(QStringLiteral("Name"), targetDocument);
+    if (target.virtualTarget.isEmpty()) {
+        if (parts.at(0) == m_defaultEntry)
+            m_targets.defaultTarget = target.name;
+    } else if (entry == m_defaultEntry) {
+        m_targets.defaultTarget = target.name + QLatin1Char(':') + target.virtualTarget;
+    }
+    target.description = DALCommon::getTextFromTagName(QStringLiteral("Description"), targetDocument);
+    target.deviceName = DALCommon::getTextFromTagName(QStringLiteral("DeviceName"), targetDocument);
+    target.devicePackage = DALCommon::getTextFromTagName(QStringLiteral("DevicePackage"), targetDocument);
+    target.paSettings = DALCommon::getTextFromTagName(QStringLiteral("PaSettings"), targetDocument);
+    target.frontEnd = DALCommon::getTextFromTagName(QStringLiteral("FrontEnd"), targetDocument);
+    target.rfDesign = DALCommon::getTextFromTagName(QStringLiteral("RfDesign"), targetDocument);
+    target.defaultCategory = DALCommon::getTextFromTagName(QStringLiteral("DefaultCategory"),
+                                                           targetDocument);
+
+    const int result = createIoSettings(targetDocument, &target, entry);
+    // What could be read is kept, even when the file had faults.
+    m_targets.targets.append(target);
+    return result;
+}
+
+int DALTargetDef::createIoSettings(QDomDocument *document, Target *target, QString const &entry)
+{
+    int result = 0;
+    const QDomNodeList groups = document->elementsByTagName(QStringLiteral("IoSettings"));
+    for (int i = 0; i < groups.count(); ++i) {
+        const QDomNodeList pins = groups.item(i).toElement().elementsByTagName(QStringLiteral("IoPin"));
+        for (int j = 0; j < pins.count(); ++j) {
+            const QDomElement pin = pins.item(j).toElement();
+            if (!pin.hasAttribute(QStringLiteral("name"))) {
+                DALCommon::setError(1, QStringLiteral("Attribute name missing for a IoPin setting in %1.")
+                                           .arg(entry));
+                result = -1;
+                continue;
+            }
+            if (createIoSettings(pin, &target->ioSettings, pin.attribute(QStringLiteral("name")),
+                                 entry) != 0) {
+                result = -1;
+                break; // the rest of this IoSettings element is skipped
+            }
+        }
+    }
+    return result;
+}
+
+int DALTargetDef::createIoSettings(QDomElement const &ioPin, QList<IoSetting> *ioSettings,
+                                   QString const &name, QString const &entry)
+{
+    IoSetting setting;
+    setting.name = name;
+    int result = 0;
+    for (QDomElement child = ioPin.firstChildElement(); !child.isNull();
+         child = child.nextSiblingElement()) {
+        const QString tag = child.tagName();
+        if (tag == QLatin1String("ControlFunction")) {
+            setting.controlFunction = child.text();
+        } else if (tag == QLatin1String("RadioSignal")) {
+            setting.radioSignal = child.text();
+        } else if (tag == QLatin1String("Idle")) {
+            setting.idle = child.text();
+        } else if (tag == QLatin1String("Tx")) {
+            setting.tx = child.text();
+        } else if (tag == QLatin1String("Rx")) {
+            setting.rx = child.text();
+        } else {
+            DALCommon::setError(1, QStringLiteral("Unknown Tag Name \"%1\", given for a IoSettings "
+                                                  "element in %2. Possible values: %3")
+                                       .arg(tag, entry,
+                                            QStringLiteral("ControlFunction, RadioSignal, Idle, Tx or Rx")));
+            result = -1;
+        }
+    }
+    if (result == 0)
+        ioSettings->append(setting);
+    return result;
+}

@@ -1,0 +1,54 @@
+#include "DALCommon.h"
+
+#include <QFile>
+#include <QRegExp>
+#include <QTextStream>
+
+QString DALCommon::getBuildNbr()
+{
+    QString result;
+    QFile file(QStringLiteral("version.txt"));
+    if (file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        QTextStream in(&file);
+        in.setCodec("UTF-8");
+        while (!in.atEnd()) {
+            const QString line = in.readLine();
+            if (line.contains(QLatin1String("build"), Qt::CaseSensitive))
+                result = QLatin1Char('(') + line + QLatin1Char(')');
+        }
+        file.close();
+    }
+    if (result.contains(QLatin1String("release"), Qt::CaseSensitive)) {
+        result.remove(QStringLiteral("release"), Qt::CaseSensitive);
+        result.remove(QLatin1Char(' '));
+    }
+    return result;
+}
+
+void DALCommon::encodeHtmlCharEntities(QString &text)
+{
+    // A closing tag with something behind its name is not markup rich text
+    // understands; show it literally, name kept and attributes dropped.
+    const QRegExp closingTagWithExtra(QStringLiteral("</(\\w+)\\s+[^>]*>"));
+    text.replace(closingTagWithExtra,
+                 QStringLiteral("&lt;/\\1&gt;"));
+    text.replace(QLatin1String(" < "), QLatin1String(" &lt; "));
+    text.replace(QLatin1String(" > "), QLatin1String(" &gt; "));
+}
+
+unsigned char DALCommon::reverseBitOrder(char const &value)
+{
+    const auto in = static_cast<unsigned char>(value);
+    unsigned char out = 0;
+    for (int bit = 0; bit < 8; ++bit) {
+        if (in & (1u << bit))
+            out |= static_cast<unsigned char>(0x80u >> bit);
+    }
+    return out;
+}
+
+bool DALCommon::isHexDigit(QChar c)
+{
+    const ushort u = c.unicode();
+    return (u >= '0' && u <= '9') || (u >= 'a' && u <= 'f') || (u >= 'A' && u <= 'F');
+}

@@ -1,0 +1,63 @@
+#include "DALIoRegisterDef.h"
+
+#include "DALCommon.h"
+
+#include <QDomDocument>
+#include <QDomElement>
+#include <QDomNodeList>
+
+DALIoRegisterDef::DALIoRegisterDef(QDomDocument *document)
+    : m_status(0)
+{
+    createRegisterDefinition(document);
+}
+
+DALIoRegisterDef::DALIoRegisterDef(const DALIoRegisterDef &other) = default;
+DALIoRegisterDef &DALIoRegisterDef::operator=(const DALIoRegisterDef &other) = default;
+DALIoRegisterDef::~DALIoRegisterDef() = default;
+
+int DALIoRegisterDef::getStatus()
+{
+    return m_status;
+}
+
+QList<DALIoRegisterDef::IoRegister> *DALIoRegisterDef::getIoRegisterDefinition()
+{
+    return &m_ioRegisters;
+}
+
+int DALIoRegisterDef::getAddress(const QString &name, unsigned int *address)
+{
+    m_status = 0;
+    for (const IoRegister &reg : qAsConst(m_ioRegisters)) {
+        if (reg.name == name) {
+            if (address)
+                *address = reg.address;
+            return m_status;
+        }
+    }
+    DALCommon::setError(1, QStringLiteral("Failed to get address for register %1").arg(name));
+    m_status = -1;
+    return m_status;
+}
+
+void DALIoRegisterDef::createRegisterDefinition(QDomDocument *document)
+{
+    m_ioRegisters.clear();
+    if (!document)
+        return;
+    const QDomNodeList nodes = document->elementsByTagName(QStringLiteral("Register"));
+    for (int i = 0; i < nodes.count(); ++i) {
+        const QDomElement element = nodes.item(i).toElement();
+        const QString name = element.attribute(QStringLiteral("name"));
+        bool ok = false;
+        // Base 16 accepts an optional "0x" prefix; more than 32 bits fails.
+        const unsigned int address = element.attribute(QStringLiteral("address")).toUInt(&ok, 16);
+        if (!ok) {
+            DALCommon::setError(1, QStringLiteral("Invalid value of IO register address: %1").arg(name));
+            m_status = -1;
+            continue;
+        }
+        m_ioRegisters.append({name, address});
+    }
+}

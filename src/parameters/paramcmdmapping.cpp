@@ -1,0 +1,138 @@
+#include "DALParamCmdMapping.h"
+
+#include "DALCommon.h"
+#include "DALDeviceConfig.h"
+#include "devicefile.h"
+#include "documentcopy.h"
+#include "domutil.h"
+
+#include <QDomDocument>
+#include <QDomElement>
+#include <QDomNodeList>
+#include <QFileInfo>
+
+namespace {
+
+const QString kFileName = QStringLiteral("param_cmd_mapping.xml");
+
+} // namespace
+
+DALParamCmdMapping::DALParamCmdMapping(QString &device)
+    : m_document(nullptr)
+{
+    // The device map ignores the letter case of device names; a missing
+    // directory is recorded with the device name as given.
+    const QString dir = DALDeviceFile::directory(kFileName, device);
+    if (dir.isEmpty())
+        return;
+    if (DALDeviceFile::open(dir, kFileName, QStringLiteral("paramcmdmapping"), &m_document) == 0)
+        createParameterMapping();
+}
+
+DALParamCmdMapping::DALParamCmdMapping(DALParamCmdMapping const &other)
+    : m_document(DALDocumentCopy::duplicate(other.m_document)),
+      m_settingMappings(other.m_settingMappings)
+{
+}
+
+DALParamCmdMapping &DALParamCmdMapping::operator=(DALParamCmdMapping const &other)
+{
+    if (this != &other) {
+        DALDocumentCopy::assign(&m_document, other.m_document);
+        m_settingMappings = other.m_settingMappings;
+    }
+    return *this;
+}
+
+DALParamCmdMapping::~DALParamCmdMapping()
+{
+    delete m_document;
+}
+
+QList<DALParamCmdMapping::Parameter> const *DALParamCmdMapping::getDefaultListOfParameters()
+{
+    return m_settingMappings.isEmpty() ? nullptr : &m_settingMappings.at(0).parameters;
+}
+
+bool DALParamCmdMapping::fileExist(QString const &device)
+{
+    const QString dir = DALDeviceConfig::getPath(kFileName, device.toLower(), QString(), QString());
+    return QFileInfo(dir + QLatin1Char('/') + kFileName).isFile();
+}
+
+void DALParamCmdMapping::createParameterMapping()
+{
+    QList<Parameter> parameters; // cumulative over the blocks
+    const QDomNodeList blocks = m_document->elementsByTagName(QStringLiteral("settings"));
+    for (int i = 0; i < blocks.count(); ++i) {
+        const QDomElement block = DALDom::itemAt(blocks, i).toElement();
+        SettingMapping mapping;
+        mapping.settingNames = getSettingNames(block);
+        getParameters(block, &parameters);
+        mapping.parameters = parameters;
+        m_settingMappings.append(mapping);
+    }
+}
+
+QStringList DALParamCmdMapping::getSettingNames(QDomElement const &settings)
+{
+    QStringList names;
+    const QDomNodeList elements = settings.elementsByTagName(QStringLiteral("name"));
+    for (int i = 0; i < elements.count(); ++i)
+        names.append(DALDom::itemAt(elements, i).toElement().text());
+    return names;
+}
+
+int DALParamCmdMapping::getParameters(QDomElement const &settings, QList<Parameter> *parameters)
+{
+    const QDomNodeList elements = settings.elementsByTagName(QStringLiteral("parameters"));
+    if (elements.isEmpty()) {
+        DALCommon::setError(1, QStringLiteral("Missing \"parameters\" element in the Parameter-command mapping file %1")
+                                   .arg(kFileName));
+        return -1;
+    }
+    int result = 0;
+    for (int i = 0; i < elements.count(); ++i) {
+        if (getParameter(DALDom::itemAt(elements, i).toElement(), parameters) != 0)
+            result = -1;
+    }
+    return result;
+}
+
+int DALParamCmdMapping::getParameter(QDomElement const &parametersElement, QList<Parameter> *parameters)
+{
+    const QDomNodeList elements = parametersElement.elementsByTagName(QStringLiteral("parameter"));
+    if (elements.isEmpty()) {
+        DALCommon::setError(1, QStringLiteral("Missing \"parameter\" elements in file %1").arg(kFileName));
+        return -1;
+    }
+    int result = 0;
+    for (int i = 0; i < elements.count(); ++i) {
+        const QDomElement element = DALDom::itemAt(elements, i).toElement();
+        Parameter parameter;
+        if (element.hasAttribute(QStringLiteral("names"))) {
+            parameter.names = element.attribute(QStringLiteral("names")).split(QLatin1Char(','), Qt::KeepEmptyParts);
+        } else {
+            DALCommon::setError(1, QStringLiteral("Missing \"names\" attribute for the \"parameter\" element in file %1")
+                                       .arg(kFileName));
+            result = -1;
+        }
+        if (getRfCommands(element.elementsByTagName(QStringLiteral("rfCommand")), &parameter) == 0)
+            parameters->append(parameter);
+        else
+            result = -1;
+    }
+    return result;
+}
+
+int DALParamCmdMapping::getRfCommands(QDomNodeList const &rfCommands, Parameter *parameter)
+{
+    if (rfCommands.isEmpty()) {
+        DALCommon::setError(1, QStringLiteral("Missing \"rfCommand\" elements for the parameter names: %1 in file %2")
+                                   .arg(parameter->names.join(QLatin1Char(',')), kFileName));
+        return -1;
+    }
+    for (int i = 0; i < rfCommands.count(); ++i)
+        parameter->rfCommands.append(DALDom::itemAt(rfCommands, i).toElement().text());
+    return 0;
+}

@@ -1,0 +1,253 @@
+#include "DALParamDef.h"
+
+#include "DALCommon.h"
+#include "DALDeviceConfig.h"
+#include "devicefile.h"
+#include "documentcopy.h"
+#include "domutil.h"
+
+#include <QDomDocument>
+#include <QDomElement>
+#include <QDomNodeList>
+#include <QFileInfo>
+
+namespace {
+
+const QString kFileName = QStringLiteral("param_definition.xml");
+
+// Upper-cases text and returns the value of the first keyword found in it as a
+// substring; 0 when none is.
+template <typename Enum, int N>
+Enum matchKeyword(QString const &text, const char *const (&keywords)[N], const Enum (&values)[N])
+{
+    const QString upper = text.toUpper();
+    for (int i = 0; i < N; ++i) {
+        if (upper.contains(QLatin1String(keywords[i])))
+            return values[i];
+    }
+    return Enum(0);
+}
+
+// Flag children: false when the upper-cased text contains "NO".
+bool flagFromText(QString const &text)
+{
+    return !text.toUpper().contains(QLatin1String("NO"));
+}
+
+} // namespace
+
+DALParamDef::DALParamDef(QString &device)
+    : m_document(nullptr), m_status(0)
+{
+    const QString dir = DALDeviceFile::directory(kFileName, device);
+    if (dir.isEmpty()) {
+        m_status = -1;
+        return;
+    }
+    m_status = DALDeviceFile::open(dir, kFileName, QStringLiteral("paramdefinition"), &m_document);
+    if (m_status == 0) {
+        createParameterList();
+        buildNameIndex();
+    } else {
+        m_errorText = DALCommon::getLatestError();
+    }
+}
+
+DALParamDef::DALParamDef(DALParamDef const &other)
+    : m_document(DALDocumentCopy::duplicate(other.m_document)),
+      m_title(other.m_title),
+      m_parList(other.m_parList),
+      m_status(other.m_status),
+      m_errorText(other.m_errorText),
+      m_nameIndex(other.m_nameIndex)
+{
+}
+
+DALParamDef &DALParamDef::operator=(DALParamDef const &other)
+{
+    if (this != &other) {
+        DALDocumentCopy::assign(&m_document, other.m_document);
+        m_title = other.m_title;
+        m_parList = other.m_parList;
+        m_status = other.m_status;
+        m_errorText = other.m_errorText;
+        m_nameIndex = other.m_nameIndex;
+    }
+    return *this;
+}
+
+DALParamDef::~DALParamDef()
+{
+    delete m_document;
+}
+
+int DALParamDef::count()
+{
+    return m_parList.count();
+}
+
+DALParamDef::ParamDefinition const &DALParamDef::at(int index)
+{
+    static ParamDefinition empty;
+    if (index >= 0 && index < m_parList.count())
+        return m_parList.at(index);
+    empty.type = PT_NONE;
+    return empty;
+}
+
+DALParamDef::ParamDefinition const *DALParamDef::getParamDefinition(QString name)
+{
+    const auto found = m_nameIndex.constFind(name);
+    return found == m_nameIndex.constEnd() ? nullptr : &m_parList.at(found.value());
+}
+
+int DALParamDef::depCount(int index)
+{
+    return index >= 0 && index < m_parList.count() ? m_parList.at(index).dependencies.count() : 0;
+}
+
+DALParamDef::Dependency const &DALParamDef::depAt(int index, int depIndex)
+{
+    static Dependency empty;
+    if (index >= 0 && index < m_parList.count() && depIndex >= 0) {
+        const QList<Dependency> &dependencies = m_parList.at(index).dependencies;
+        if (depIndex < dependencies.count())
+            return dependencies.at(depIndex);
+    }
+    empty.type = DT_NONE;
+    return empty;
+}
+
+bool DALParamDef::fileExist(QString const &device)
+{
+    const QString path = DALDeviceConfig::getPath(kFileName, device, QString(), QString())
+                         + QLatin1Char('/') + kFileName;
+    if (QFileInfo(path).isFile())
+        return true;
+    DALCommon::setError(1, QStringLiteral("The %1 file could not be found!").arg(path));
+    return false;
+}
+
+void DALParamDef::createParameterList()
+{
+    m_title = QStringLiteral("Parameter definition");
+    const QDomNodeList groups = m_document->elementsByTagName(QStringLiteral("parGroup"));
+    for (int g = 0; g < groups.count(); ++g) {
+        const QDomElement group = DALDom::itemAt(groups, g).toElement();
+        ParamDefinition parDef;
+        parDef.group = getGroup(group.attribute(QStringLiteral("name")));
+
+        for (QDomNode node = group.firstChild(); !node.isNull(); node = node.nextSibling()) {
+            initParDef(&parDef);
+            if (!node.isElement())
+                continue;
+            const QDomElement element = node.toElement();
+            parDef.name = element.attribute(QStringLiteral("name"));
+            parDef.type = getType(element.attribute(QStringLiteral("type")));
+            readSimpleChildren(element, parDef);
+
+            const QDomElement dependencies = element.firstChildElement(QStringLiteral("Dependencies"));
+            if (!dependencies.isNull() && handleDependencies(dependencies, parDef) != 0)
+                return;
+            const QDomElement validation = element.firstChildElement(QStringLiteral("Validation"));
+            if (!validation.isNull() && handleValidation(validation, parDef) != 0)
+                return;
+            if (parDef.type == PT_LIST
+                && handleListValues(element.firstChildElement(QStringLiteral("ListValues")), parDef) != 0)
+                return;
+            const QDomNodeList options = element.elementsByTagName(QStringLiteral("Option"));
+            if (options.count() > 0)
+                m_status = createOptionList(options, &parDef);
+            // Any message recorded while reading this parameter drops it.
+            if (DALCommon::getStatus() != 0)
+                return;
+            m_parList.append(parDef);
+        }
+    }
+}
+
+void DALParamDef::readSimpleChildren(QDomElement const &element, ParamDefinition &parDef)
+{
+    const auto child = [&element](const char *tag) {
+        return element.firstChildElement(QLatin1String(tag));
+    };
+    QDomElement e;
+    if (!(e = child("Access")).isNull())
+        parDef.readOnly = !e.text().contains(QLatin1Char('W'));
+    if (!(e = child("Label")).isNull())
+        parDef.label = e.text();
+    if (!(e = child("Unit")).isNull())
+        parDef.unit = e.text();
+    if (!(e = child("DefValue")).isNull())
+        parDef.defValue = e.text();
+    if (!(e = child("Tooltip")).isNull())
+        parDef.tooltip = e.text();
+    if (!(e = child("UrlHelp")).isNull())
+        parDef.urlHelp = e.text();
+    if (!(e = child("ClassName")).isNull())
+        parDef.className = e.text();
+    if (!(e = child("Editable")).isNull())
+        parDef.editable = flagFromText(e.text());
+    if (!(e = child("Visible")).isNull())
+        parDef.visible = flagFromText(e.text());
+    if (!(e = child("CmdUpdate")).isNull())
+        parDef.cmdUpdate = flagFromText(e.text());
+    if (!(e = child("Row")).isNull())
+        parDef.row = e.text().toInt(); // 0 when not a number
+    if (!(e = child("Buddy")).isNull())
+        parDef.buddy = e.text();
+}
+
+void DALParamDef::buildNameIndex()
+{
+    m_nameIndex.clear();
+    m_nameIndex.reserve(m_parList.count());
+    for (int i = 0; i < m_parList.count(); ++i) {
+        const QString &name = m_parList.at(i).name;
+        if (!m_nameIndex.contains(name))
+            m_nameIndex.insert(name, i);
+    }
+}
+
+int DALParamDef::initParDef(ParamDefinition *parDef)
+{
+    const PAR_GROUP group = parDef->group;
+    *parDef = ParamDefinition();
+    parDef->group = group;
+    parDef->visible = true;
+    parDef->cmdUpdate = true;
+    parDef->precision = -1;
+    return 0;
+}
+
+DALParamDef::PAR_TYPE DALParamDef::getType(QString const &text)
+{
+    static const char *const keywords[] = {"COMPOSIT", "BOOL", "TEXT", "INT",
+                                           "FLOAT", "LIST", "WIDGET", "BUTTON"};
+    static const PAR_TYPE values[] = {PT_COMPOSIT, PT_BOOL, PT_TEXT, PT_INT,
+                                      PT_FLOAT, PT_LIST, PT_WIDGET, PT_BUTTON};
+    return matchKeyword(text, keywords, values);
+}
+
+DALParamDef::PAR_GROUP DALParamDef::getGroup(QString const &text)
+{
+    static const char *const keywords[] = {"MAINRFPARAMETERS", "CONTTX", "CONTRX",
+                                           "PACKETTX", "PACKETRX", "PACKETVIEW"};
+    static const PAR_GROUP values[] = {PG_MAINRFPARAMETERS, PG_CONTTX, PG_CONTRX,
+                                       PG_PACKETTX, PG_PACKETRX, PG_PACKETVIEW};
+    return matchKeyword(text, keywords, values);
+}
+
+DALParamDef::PAR_DEP_TYPE DALParamDef::getDepType(QString const &text)
+{
+    static const char *const keywords[] = {"DT_EQUAL", "DT_CODE", "DT_MAP"};
+    static const PAR_DEP_TYPE values[] = {DT_EQUAL, DT_CODE, DT_MAP};
+    return matchKeyword(text, keywords, values);
+}
+
+DALParamDef::PAR_VAL_TYPE DALParamDef::getValidationType(QString const &text)
+{
+    static const char *const keywords[] = {"MINMAX", "CODE"};
+    static const PAR_VAL_TYPE values[] = {VT_MINMAX, VT_CODE};
+    return matchKeyword(text, keywords, values);
+}

@@ -1,0 +1,264 @@
+// The child elements of a parameter that carry structure: Dependencies,
+// Validation, ListValues (with Range expansion) and Option.
+
+#include "DALParamDef.h"
+
+#include "DALCommon.h"
+#include "domutil.h"
+
+#include <QDomElement>
+#include <QDomNodeList>
+#include <QObject>
+
+#include <cmath>
+
+namespace {
+
+// Upper bound of the entries one Range may give.
+constexpr qint64 kMaxRangeEntries = 1000000;
+
+int fail(QString const &detail)
+{
+    DALCommon::setError(1, detail);
+    return -1;
+}
+
+QString childText(QDomElement const &element, const char *tag)
+{
+    return element.firstChildElement(QLatin1String(tag)).text();
+}
+
+// Whether text holds a place marker that QString::arg would replace
+// ("%" with an optional "L" and a digit).
+bool hasPlaceMarker(QString const &text)
+{
+    for (int i = text.indexOf(QLatin1Char('%')); i >= 0; i = text.indexOf(QLatin1Char('%'), i + 1)) {
+        int next = i + 1;
+        if (next < text.size() && text.at(next) == QLatin1Char('L'))
+            ++next;
+        if (next < text.size() && text.at(next).digitValue() != -1)
+            return true;
+    }
+    return false;
+}
+
+QString displayText(QString const &valueText, bool hasTemplate, QString const &templ)
+{
+    if (!hasTemplate)
+        return valueText;
+    return hasPlaceMarker(templ) ? templ.arg(valueText) : templ;
+}
+
+// A Begin or End text: a decimal number when it holds a ".", else an integer.
+struct RangeBound
+{
+    bool decimal = false;
+    qint64 integer = 0;
+    double real = 0.0;
+
+    bool read(QString const &text)
+    {
+        bool ok = false;
+        decimal = text.contains(QLatin1Char('.'));
+        if (decimal)
+            real = text.toDouble(&ok);
+        else
+            integer = text.toInt(&ok, 10);
+        return ok;
+    }
+};
+
+} // namespace
+
+int DALParamDef::handleDependencies(QDomElement const &element, ParamDefinition &parDef)
+{
+    for (QDomNode node = element.firstChild(); !node.isNull(); node = node.nextSibling()) {
+        if (!node.isElement())
+            continue;
+        const QDomElement child = node.toElement();
+        const QString tag = child.tagName();
+        if (!tag.contains(QLatin1String("Dependency"))) {
+            return fail(QStringLiteral("Invalid tag used for the \"Dependencies\" element %1 in param_definition.xml")
+                            .arg(tag));
+        }
+
+        Dependency dependency;
+        bool failed = false;
+        if (child.hasAttribute(QStringLiteral("name"))) {
+            dependency.name = child.attribute(QStringLiteral("name"));
+        } else {
+            fail(QStringLiteral("Missing \"name\" attribute for element %1 in param_definition.xml").arg(tag));
+            failed = true;
+        }
+        QDomElement e = child.firstChildElement(QStringLiteral("Type"));
+        if (!e.isNull())
+            dependency.type = getDepType(e.text());
+        e = child.firstChildElement(QStringLiteral("Group"));
+        if (!e.isNull())
+            dependency.group = getGroup(e.text());
+        e = child.firstChildElement(QStringLiteral("Parameter"));
+        if (!e.isNull())
+            dependency.parameter = e.text();
+        if (DALDom::hasChildElement(child, QStringLiteral("Map"))
+            && handleListOfDependencyMappings(child.elementsByTagName(QStringLiteral("Map")), dependency) != 0) {
+            failed = true;
+        }
+
+        parDef.dependencies.append(dependency);
+        if (failed)
+            return -1;
+    }
+    return 0;
+}
+
+int DALParamDef::handleListOfDependencyMappings(QDomNodeList const &maps, Dependency &dependency)
+{
+    int result = 0;
+    for (int i = 0; i < maps.count(); ++i) {
+        const QDomElement map = DALDom::itemAt(maps, i).toElement();
+        const QString from = childText(map, "From");
+        const QString to = childText(map, "To");
+        if (!from.isEmpty() && !to.isEmpty())
+            dependency.mapping.insert(from, to);
+        else
+            result = fail(QStringLiteral("Invalid \"Dependency mapping\" in param_definition.xml"));
+    }
+    return result;
+}
+
+int DALParamDef::handleValidation(QDomElement const &element, ParamDefinition &parDef)
+{
+    if (!element.hasAttribute(QStringLiteral("type")))
+        return fail(QStringLiteral("The \"type\" attribute is missing for the \"Validation\" element in param_definition.xml."));
+
+    Validation validation;
+    validation.type = getValidationType(element.attribute(QStringLiteral("type")));
+    if (validation.type == VT_MINMAX) {
+        const QDomElement min = element.firstChildElement(QStringLiteral("Min"));
+        if (min.isNull())
+            return fail(QStringLiteral("The \"Min\" value is missing from a \"Min-Max\" validation in param_definition.xml."));
+        validation.min = min.text();
+        const QDomElement max = element.firstChildElement(QStringLiteral("Max"));
+        if (max.isNull())
+            return fail(QStringLiteral("The \"Max\" value is missing from a \"Min-Max\" validation in param_definition.xml."));
+        validation.max = max.text();
+    } else if (validation.type == VT_CODE) {
+        const QDomElement name = element.firstChildElement(QStringLiteral("Name"));
+        if (name.isNull())
+            return fail(QStringLiteral("The \"Name\" is missing from a \"Code\" validation in param_definition.xml."));
+        validation.name = name.text();
+    }
+    parDef.validation = validation;
+    return 0;
+}
+
+int DALParamDef::handleListValues(QDomElement const &element, ParamDefinition &parDef)
+{
+    if (element.hasAttribute(QStringLiteral("precision")))
+        parDef.precision = element.attribute(QStringLiteral("precision")).toInt(); // 0 when not a number
+
+    for (QDomNode node = element.firstChild(); !node.isNull(); node = node.nextSibling()) {
+        if (!node.isElement())
+            continue;
+        const QDomElement child = node.toElement();
+        const QString tag = child.tagName();
+        if (tag.contains(QLatin1String("Value"))) {
+            if (!child.hasAttribute(QStringLiteral("text")))
+                return fail(QStringLiteral("Missing \"text\" attribute for element %1 in param_definition.xml").arg(tag));
+            parDef.listValues.append(ListValue{child.attribute(QStringLiteral("text")), child.text()});
+        } else if (tag.contains(QLatin1String("Range"))) {
+            // A failed range has recorded its message; the other children are
+            // still read and the walk drops the parameter afterwards.
+            const QDomElement range = tag == QLatin1String("Range")
+                                          ? child
+                                          : element.firstChildElement(QStringLiteral("Range"));
+            handleListRangeValues(range, parDef);
+        } else {
+            return fail(QStringLiteral("Invalid tag used for the \"List\" element %1 in param_definition.xml").arg(tag));
+        }
+    }
+    return 0;
+}
+
+int DALParamDef::handleListRangeValues(QDomElement const &range, ParamDefinition &parDef)
+{
+    if (range.isNull())
+        return fail(QStringLiteral("The \"Range\" tag was not recognized as an DOM Element in param_definition.xml."));
+    if (!range.hasAttribute(QStringLiteral("step")))
+        return fail(QStringLiteral("The \"step\" attribute is missing for the \"Range\" element in param_definition.xml."));
+    bool ok = false;
+    const int step = range.attribute(QStringLiteral("step")).toInt(&ok, 10);
+    if (!ok)
+        return fail(QStringLiteral("Invalid \"step\" attribute in param_definition.xml. The data must be given as a numeric value."));
+    if (step <= 0)
+        return fail(QStringLiteral("Invalid \"step\" attribute in param_definition.xml. The step must be greater than zero."));
+
+    const QDomElement beginElement = range.firstChildElement(QStringLiteral("Begin"));
+    if (beginElement.isNull())
+        return fail(QStringLiteral("The child element \"Begin\" is missing from a \"Range\" element in param_definition.xml."));
+    RangeBound begin;
+    if (!begin.read(beginElement.text()))
+        return fail(QStringLiteral("Invalid value given for the \"Begin\" element in param_definition.xml. The data must be given as a numeric value."));
+    const bool hasTemplate = beginElement.hasAttribute(QStringLiteral("text"));
+    const QString templ = beginElement.attribute(QStringLiteral("text"));
+
+    const QDomElement endElement = range.firstChildElement(QStringLiteral("End"));
+    if (endElement.isNull())
+        return fail(QStringLiteral("The child element \"End\" is missing from a \"Range\" element in param_definition.xml."));
+    RangeBound end;
+    if (!end.read(endElement.text()))
+        return fail(QStringLiteral("Invalid value given for the \"End\" element in param_definition.xml. The data must be given as a numeric value."));
+    if (begin.decimal != end.decimal)
+        return fail(QStringLiteral("The \"Begin\" and \"End\" elements of a \"Range\" element in param_definition.xml must both be integers or both be decimal numbers."));
+
+    const QString tooMany = QStringLiteral("The \"Range\" element in param_definition.xml gives more than %1 values.")
+                                .arg(kMaxRangeEntries);
+    if (!begin.decimal) {
+        if (begin.integer > end.integer)
+            return 0;
+        // 64-bit arithmetic: the bounds are ints, so neither the count nor v overflows.
+        if ((end.integer - begin.integer) / step + 1 > kMaxRangeEntries)
+            return fail(tooMany);
+        for (qint64 v = begin.integer; v <= end.integer; v += step) {
+            const QString value = QString::number(v);
+            parDef.listValues.append(ListValue{displayText(value, hasTemplate, templ), value});
+        }
+    } else {
+        if (end.real < begin.real)
+            return 0;
+        const double span = (end.real - begin.real) / step;
+        if (!std::isfinite(span) || span + 1 > double(kMaxRangeEntries))
+            return fail(tooMany);
+        for (double v = begin.real; v <= end.real;) {
+            parDef.listValues.append(ListValue{displayText(QString::number(v, 'f', 5), hasTemplate, templ),
+                                               QString::number(v, 'g', 6)});
+            const double next = v + step;
+            if (next == v) // the step is lost below the value's precision
+                break;
+            v = next;
+        }
+    }
+    return 0;
+}
+
+int DALParamDef::createOptionList(QDomNodeList const &options, ParamDefinition *parDef)
+{
+    int result = 0;
+    for (int i = 0; i < options.count(); ++i) {
+        const QDomElement option = DALDom::itemAt(options, i).toElement();
+        if (!option.hasAttribute(QStringLiteral("name"))) {
+            DALCommon::setError(5, QObject::tr("The \"name\" attribute is missing for a parameter definition Option!"));
+            result = -1;
+            continue;
+        }
+        const QString name = option.attribute(QStringLiteral("name"));
+        const QString value = option.text();
+        if (value.isEmpty()) {
+            DALCommon::setError(5, QObject::tr("The value is missing for the parameter definition Option \"%1\"!").arg(name));
+            result = -1;
+            continue;
+        }
+        parDef->options.append(QStringLiteral("%1=%2").arg(name, value));
+    }
+    return result;
+}

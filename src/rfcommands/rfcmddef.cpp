@@ -1,0 +1,257 @@
+#include "DALRfCmdDef.h"
+
+#include "DALCommon.h"
+#include "DALDeviceConfig.h"
+#include "devicefile.h"
+#include "domutil.h"
+
+#include <QDomDocument>
+#include <QDomElement>
+#include <QFileInfo>
+#include <QStringList>
+
+using DALDom::firstChildValue;
+
+namespace {
+
+const QString kFileName = QStringLiteral("rf_command_definitions.xml");
+
+// Index of the document being read, set while createRfCmdGroups runs. The
+// reading steps look up elements at any depth below groups, commands, fields
+// and bit fields; the index answers each lookup without another walk, so
+// nested documents do not cost quadratic time.
+DALDom::ElementIndex const *s_index = nullptr;
+
+QDomElement firstBelow(QDomNode const &node, QString const &tag)
+{
+    return s_index ? s_index->first(node, tag) : DALDom::firstElementByTagName(node, tag);
+}
+
+QList<QDomElement> allBelow(QDomNode const &node, QString const &tag)
+{
+    return s_index ? s_index->all(node, tag) : DALDom::ElementIndex(node).all(node, tag);
+}
+
+// Value of the first element named tag below node; empty when there is none.
+QString firstValue(QDomNode const &node, QString const &tag)
+{
+    return firstChildValue(firstBelow(node, tag));
+}
+
+// One number of an index string: a signed 16-bit decimal of which the low
+// 8 bits count; -1 when the text is not such a number.
+short indexNumber(QString const &text)
+{
+    bool ok = false;
+    const short value = text.toShort(&ok, 10);
+    return ok ? short(quint8(value)) : short(-1);
+}
+
+QStringList indexParts(QString const &indexString)
+{
+    return indexString.split(QStringLiteral(".."), Qt::KeepEmptyParts);
+}
+
+} // namespace
+
+DALRfCmdDef::DALRfCmdDef(QString &device)
+    : m_document(nullptr)
+    , m_status(0)
+{
+    const QString dir = DALDeviceFile::directory(kFileName, device);
+    if (dir.isEmpty()) {
+        m_status = -1;
+        return;
+    }
+    m_status = DALDeviceFile::open(dir, kFileName, QStringLiteral("RfCommandDefinitions"), &m_document);
+    if (m_status == 0)
+        createRfCmdGroups();
+}
+
+DALRfCmdDef::DALRfCmdDef(const DALRfCmdDef &other)
+    : m_document(nullptr)
+    , m_status(other.m_status)
+    , m_rfCommandGroups(other.m_rfCommandGroups)
+{
+}
+
+DALRfCmdDef &DALRfCmdDef::operator=(const DALRfCmdDef &other)
+{
+    if (this != &other) {
+        // The own document describes what this object held before; it goes.
+        delete m_document;
+        m_document = nullptr;
+        m_status = other.m_status;
+        m_rfCommandGroups = other.m_rfCommandGroups;
+    }
+    return *this;
+}
+
+DALRfCmdDef::~DALRfCmdDef()
+{
+    delete m_document;
+}
+
+DALRfCmdDef::RfCommandGroups &DALRfCmdDef::getRfCommandGroups()
+{
+    return m_rfCommandGroups;
+}
+
+bool DALRfCmdDef::fileExist(const QString &device)
+{
+    const QString dir = DALDeviceConfig::getPath(kFileName, device, QString(), QString());
+    return QFileInfo(dir + QLatin1Char('/') + kFileName).isFile();
+}
+
+void DALRfCmdDef::createRfCmdGroups()
+{
+    const DALDom::ElementIndex index(*m_document);
+    s_index = &index;
+    for (QDomElement groupElement : index.all(*m_document, QStringLiteral("CommandGroup"))) {
+        RfCommandGroup group;
+        group.name = groupElement.attribute(QStringLiteral("name"));
+        createRfCmdDefinitions(groupElement, group);
+        m_rfCommandGroups.groups.append(group);
+    }
+    s_index = nullptr;
+}
+
+void DALRfCmdDef::createRfCmdDefinitions(QDomElement &groupElement, RfCommandGroup &group)
+{
+    QDomElement commonFields = firstBelow(groupElement, QStringLiteral("CommonFields"));
+    for (QDomElement commandElement : allBelow(groupElement, QStringLiteral("Command"))) {
+        if (!commandElement.hasAttribute(QStringLiteral("name"))) {
+            m_status = -1;
+            DALCommon::setError(1, QStringLiteral("Missing \"name\" attribute for \"Command\" element in %1")
+                                       .arg(kFileName));
+            return;
+        }
+
+        RfCommandDefinition definition;
+        definition.name = commandElement.attribute(QStringLiteral("name"));
+        bool ok = false;
+        const uint id = firstValue(commandElement, QStringLiteral("id")).toUInt(&ok, 16);
+        if (!ok) {
+            m_status = -1;
+            DALCommon::setError(1, QStringLiteral("Invalid id value for command %1").arg(definition.name));
+            return;
+        }
+        definition.id = quint16(id);
+        definition.description = firstValue(commandElement, QStringLiteral("Description"));
+
+        if (!commonFields.isNull())
+            createFields(commonFields, definition);
+        createFields(commandElement, definition);
+
+        if (definition.size == 0) {
+            m_status = -1;
+            DALCommon::setError(1, QStringLiteral("Size of command %1 is 0 in %2")
+                                       .arg(definition.name, kFileName));
+            return;
+        }
+        group.definitions.append(definition);
+    }
+}
+
+void DALRfCmdDef::createFields(QDomElement &element, RfCommandDefinition &definition)
+{
+    for (QDomElement fieldElement : allBelow(element, QStringLiteral("Field"))) {
+        if (!fieldElement.hasAttribute(QStringLiteral("name"))) {
+            m_status = -1;
+            DALCommon::setError(1, QStringLiteral("Missing \"name\" attribute for \"Field\" element in %1")
+                                       .arg(kFileName));
+            return;
+        }
+
+        Field field;
+        field.name = fieldElement.attribute(QStringLiteral("name"));
+        if (fieldElement.hasAttribute(QStringLiteral("type")))
+            field.type = fieldElement.attribute(QStringLiteral("type"));
+        if (field.type == QLatin1String("pointer")) {
+            const QDomElement offset = fieldElement.firstChildElement(QStringLiteral("Offset"));
+            if (!offset.isNull()) {
+                bool ok = false;
+                const int value = offset.text().toInt(&ok, 10);
+                if (!ok) {
+                    m_status = -1;
+                    DALCommon::setError(1, QStringLiteral("Invalid offset value given for pointer "
+                                                          "type element. Value: %1")
+                                               .arg(offset.text()));
+                    return;
+                }
+                field.ptrOffset = quint8(value);
+            }
+            field.ptrType = fieldElement.firstChildElement(QStringLiteral("PtrType")).text();
+            field.ptrName = fieldElement.firstChildElement(QStringLiteral("PtrName")).text();
+        }
+
+        const QString byteIndex = firstValue(fieldElement, QStringLiteral("ByteIndex"));
+        if (isIndexStringValid(byteIndex)) {
+            const short start = getOffsetFromIndexString(byteIndex);
+            field.byteOffset = quint8(start);
+            field.byteLength = quint8(getEndFromIndexString(byteIndex) - start + 1);
+            definition.size = quint8(field.byteOffset + field.byteLength);
+        } else {
+            m_status = -1;
+            DALCommon::setError(QStringLiteral("XML validation failed"));
+        }
+
+        field.description = firstValue(fieldElement, QStringLiteral("Description"));
+        field.access = firstValue(fieldElement, QStringLiteral("Access"));
+        createBitfields(fieldElement, field);
+        definition.fields.append(field);
+    }
+}
+
+void DALRfCmdDef::createBitfields(QDomElement &fieldElement, Field &field)
+{
+    for (QDomElement bitfieldElement : allBelow(fieldElement, QStringLiteral("BitField"))) {
+        Bitfield bitfield;
+        bitfield.name = bitfieldElement.attribute(QStringLiteral("name"));
+
+        const QString bitIndex = firstValue(bitfieldElement, QStringLiteral("BitIndex"));
+        if (isIndexStringValid(bitIndex)) {
+            const short start = getOffsetFromIndexString(bitIndex);
+            bitfield.bitOffset = quint8(start);
+            bitfield.bitLength = quint8(getEndFromIndexString(bitIndex) - start + 1);
+        } else {
+            m_status = -1;
+            DALCommon::setError(QStringLiteral("XML validation failed"));
+        }
+
+        bitfield.description = firstValue(bitfieldElement, QStringLiteral("BitDescription"));
+        bitfield.access = firstValue(bitfieldElement, QStringLiteral("BitAccess"));
+        bitfield.type = firstValue(bitfieldElement, QStringLiteral("Type"));
+        if (bitfield.type == QLatin1String("List"))
+            createListItems(bitfieldElement, bitfield);
+        field.bitfields.append(bitfield);
+    }
+}
+
+void DALRfCmdDef::createListItems(QDomElement &bitfieldElement, Bitfield &bitfield)
+{
+    for (const QDomElement &itemNode : allBelow(bitfieldElement, QStringLiteral("ListItem"))) {
+        ListItem item;
+        item.value = firstValue(itemNode, QStringLiteral("Value"));
+        item.text = firstValue(itemNode, QStringLiteral("Text"));
+        bitfield.listItems.append(item);
+    }
+}
+
+short DALRfCmdDef::getOffsetFromIndexString(QString indexString)
+{
+    return indexNumber(indexParts(indexString).first());
+}
+
+short DALRfCmdDef::getEndFromIndexString(QString indexString)
+{
+    const QStringList parts = indexParts(indexString);
+    return parts.size() == 2 ? indexNumber(parts.at(1)) : short(-1);
+}
+
+bool DALRfCmdDef::isIndexStringValid(QString indexString)
+{
+    const short start = getOffsetFromIndexString(indexString);
+    const short end = getEndFromIndexString(indexString);
+    return start >= 0 && end >= start;
+}

@@ -1,0 +1,147 @@
+#include "DALRfOverrideDef.h"
+
+#include "DALCommon.h"
+#include "devicefile.h"
+#include "domutil.h"
+
+#include <QDomDocument>
+#include <QDomElement>
+#include <QDomNodeList>
+#include <QObject>
+#include <QRegularExpression>
+#include <QStringList>
+
+using DALDom::firstChildValue;
+using DALDom::itemAt;
+
+namespace {
+
+// Index of the file being read, set while createOverride runs, so that the
+// Values lookup of nested WriteCustom elements needs no walk of its own.
+DALDom::ElementIndex const *s_index = nullptr;
+
+} // namespace
+
+const QString DALRfOverrideDef::m_overrideFilter = QStringLiteral("override_*.xml");
+const QString DALRfOverrideDef::m_overridesPath = QStringLiteral("/overrides");
+
+DALRfOverrideDef::DALRfOverrideDef(QString &device)
+    : m_document(nullptr)
+    , m_status(0)
+    , m_device(device)
+{
+    createOverrides();
+}
+
+DALRfOverrideDef::DALRfOverrideDef(const DALRfOverrideDef &other)
+    : m_document(nullptr)
+    , m_status(other.m_status)
+    , m_device(other.m_device)
+    , m_overrides(other.m_overrides)
+{
+}
+
+DALRfOverrideDef &DALRfOverrideDef::operator=(const DALRfOverrideDef &other)
+{
+    if (this != &other) {
+        // The own document belongs to what this object held before; it goes.
+        delete m_document;
+        m_document = nullptr;
+        m_status = other.m_status;
+        m_device = other.m_device;
+        m_overrides = other.m_overrides;
+    }
+    return *this;
+}
+
+DALRfOverrideDef::~DALRfOverrideDef()
+{
+    delete m_document;
+}
+
+QList<DALRfOverrideDef::Override> &DALRfOverrideDef::getOverrides()
+{
+    return m_overrides;
+}
+
+void DALRfOverrideDef::createOverrides()
+{
+    // The device map has no entry for the directory itself; it is found
+    // through a placeholder file name that is never opened.
+    const QString dir = DALDeviceFile::directory(QStringLiteral("dummy_file_overrides.xml"), m_device);
+    if (dir.isEmpty()) {
+        m_status = -1;
+        return;
+    }
+
+    const QStringList fileNames = DALDeviceFile::matchingFiles(dir, m_overrideFilter);
+    for (const QString &fileName : fileNames) {
+        delete m_document;
+        m_document = nullptr;
+        m_status = DALDeviceFile::open(dir, fileName, QStringLiteral("overrideDefinition"), &m_document);
+        if (m_status != 0) {
+            DALCommon::setError(5, QObject::tr("Opening OR file failed, filename: %1").arg(fileName));
+            continue;
+        }
+        createOverride(fileName);
+    }
+}
+
+void DALRfOverrideDef::createOverride(QString fileName)
+{
+    static const QRegularExpression namePattern(
+        QRegularExpression::anchoredPattern(QStringLiteral("override_(.*).xml")));
+    if (!namePattern.match(fileName).hasMatch())
+        DALCommon::setError(5, QObject::tr("File name error, filename: %1").arg(fileName));
+
+    Override record;
+    record.name = fileName;
+
+    const DALDom::ElementIndex index(*m_document);
+    s_index = &index;
+    for (QDomElement element : index.all(*m_document, QStringLiteral("WriteCustom")))
+        createWriteCustom(record, element);
+    s_index = nullptr;
+
+    const QDomNodeList elementNodes = m_document->elementsByTagName(QStringLiteral("Element32b"));
+    for (int i = 0; i < elementNodes.count(); ++i) {
+        const QDomElement element = itemAt(elementNodes, i).toElement();
+        OverrideElement entry;
+        entry.type = element.attribute(QStringLiteral("type"));
+        entry.value = firstChildValue(element);
+        entry.comment = element.attribute(QStringLiteral("comment"));
+        record.elements.append(entry);
+    }
+
+    m_overrides.append(record);
+}
+
+int DALRfOverrideDef::createWriteCustom(Override &record, QDomElement &element)
+{
+    OverrideWriteCustom writeCustom;
+    writeCustom.name = element.attribute(QStringLiteral("name"));
+
+    const QString valuesTag = QStringLiteral("Values");
+    const QDomElement valuesElement = s_index ? s_index->first(element, valuesTag)
+                                              : DALDom::firstElementByTagName(element, valuesTag);
+    bool valid = !valuesElement.isNull();
+    if (valid) {
+        const QStringList parts = firstChildValue(valuesElement).split(QLatin1Char(','), Qt::KeepEmptyParts);
+        for (const QString &part : parts) {
+            bool ok = false;
+            const short value = part.toShort(&ok, 10);
+            if (ok)
+                writeCustom.values.append(quint8(value));
+            else
+                valid = false;
+        }
+    }
+
+    if (!valid) {
+        DALCommon::setError(5, QObject::tr("Invalid format of Custom Write Values, write custom name: %1")
+                                   .arg(writeCustom.name));
+        return -1;
+    }
+    record.writeCustoms.append(writeCustom);
+    return 0;
+}

@@ -1,0 +1,19 @@
+#ifndef DALINSPECT_HOSTDOCUMENT_H
+#define DALINSPECT_HOSTDOCUMENT_H
+
+#include <QString>
+
+class QDomDocument;
+
+// Parses a file into document the way a host does for the classes that are
+// built from a parsed document (targets, IO pins, ...). The path is used as
+// given, without lower-casing. On failure the library's own messages are
+// recorded ("File open failed: <path>", "XML DOM parse failed: <path>, line
+// <n>: \n<message>") and false is returned.
+bool loadHostDocument(QString const &path, QDomDocument *document);
+
+// Directory that the device map gives for fileName; records error 5 with
+// "Failed to find path to <fileName> for device: <device>" when it has none.
+QString deviceFileDirectory(QString const &fileName, QString const &device);
+
+#endif // DALINSPECT_HOSTDOCUMENT_H
