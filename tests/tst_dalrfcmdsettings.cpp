@@ -1,3 +1,4 @@
+#include "commandnames.h"
 #include "fixturetree.h"
 
 #include "DALCommon.h"
@@ -53,14 +54,6 @@ QByteArray settingXml(QByteArray const &body)
 QByteArray commandXml(QByteArray const &name, QByteArray const &fields)
 {
     return "<Command name=\"" + name + "\">" + fields + "</Command>";
-}
-
-QStringList names(QList<Settings::Command> const &commands)
-{
-    QStringList result;
-    for (const Settings::Command &command : commands)
-        result.append(command.name);
-    return result;
 }
 
 QStringList fieldTexts(Settings::Command const &command)
@@ -281,15 +274,15 @@ void TestDALRfCmdSettings::readsWholeSetting()
     QCOMPARE(one.patch.mce, QString("mce"));
     QCOMPARE(one.patch.rfe, QString());
     QVERIFY(one.writeCustoms.isEmpty());
-    QCOMPARE(names(one.commands), (QStringList{"CMD_A", "CMD_B"}));
+    QCOMPARE(commandNames(one.commands), (QStringList{"CMD_A", "CMD_B"}));
     QCOMPARE(one.commands.at(0).function, QString("setup"));
     QCOMPARE(one.commands.at(1).function, QString());
     QCOMPARE(fieldTexts(one.commands.at(0)), (QStringList{"f1=1", "f2=2"}));
-    QCOMPARE(names(one.contTx), QStringList{"CMD_TX"});
+    QCOMPARE(commandNames(one.contTx), QStringList{"CMD_TX"});
     QCOMPARE(fieldTexts(one.contTx.at(0)), QStringList{"t=9"});
     QVERIFY(one.contRx.isEmpty());
     QVERIFY(one.packetTx.isEmpty());
-    QCOMPARE(names(one.packetRx), QStringList{"CMD_RX"});
+    QCOMPARE(commandNames(one.packetRx), QStringList{"CMD_RX"});
 
     const Settings::RfCategory &c2 = all.categories.at(1);
     QCOMPARE(c2.name, QString());
@@ -312,7 +305,7 @@ void TestDALRfCmdSettings::severalSettingElementsMakeOneRecord()
     QCOMPARE(list.size(), 1);
     QCOMPARE(list.at(0).name, QString("second"));
     QCOMPARE(list.at(0).description, QString("d1"));
-    QCOMPARE(names(list.at(0).commands), (QStringList{"A", "B"}));
+    QCOMPARE(commandNames(list.at(0).commands), (QStringList{"A", "B"}));
 }
 
 void TestDALRfCmdSettings::settingTagIsCaseSensitive()
@@ -393,7 +386,7 @@ void TestDALRfCmdSettings::fieldsNeedDirectChild()
     DALRfCmdSettings settings(device);
     QCOMPARE(settings.getStatus(), 0);
     const QList<Settings::Command> commands = settings.getRfCategories().categories.at(0).settings.at(0).commands;
-    QCOMPARE(names(commands), (QStringList{"Wrapped", "Mixed"}));
+    QCOMPARE(commandNames(commands), (QStringList{"Wrapped", "Mixed"}));
     QVERIFY(commands.at(0).fields.isEmpty());
     QVERIFY(commands.at(0).overrideField.blocks.isEmpty());
     QCOMPARE(fieldTexts(commands.at(1)), (QStringList{"deep=1", "top=2"}));
@@ -485,10 +478,10 @@ void TestDALRfCmdSettings::sharedFilesReadAsIfReadEachTime()
     QCOMPARE(again.options, QString("o=2"));
     QCOMPARE(again.fileName, QString("s1.xml"));
     QCOMPARE(again.name, QString("one"));
-    QCOMPARE(names(again.commands), QStringList{"A"});
+    QCOMPARE(commandNames(again.commands), QStringList{"A"});
     for (const Settings::CmdSetting *setting : {&first, &second, &again}) {
-        QCOMPARE(names(setting->contTx), (QStringList{"TX", "TX2"}));
-        QCOMPARE(names(setting->packetTx), (QStringList{"TX", "TX2"}));
+        QCOMPARE(commandNames(setting->contTx), (QStringList{"TX", "TX2"}));
+        QCOMPARE(commandNames(setting->packetTx), (QStringList{"TX", "TX2"}));
         QCOMPARE(fieldTexts(setting->contTx.at(0)), QStringList{"t=2"});
         QCOMPARE(setting->packetTx.at(1).overrideField.blocks, QStringList{"b"});
         DALRfOverrideMap map = setting->packetTx.at(1).overrideField.overrideMap;

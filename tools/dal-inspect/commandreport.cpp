@@ -44,3 +44,25 @@ Report commandsReport(QList<DALRfCmdSettings::Command> const &commands)
     }
     return list;
 }
+
+QString hexText(uint value, int width)
+{
+    return QStringLiteral("0x") + QString::number(value, 16).toUpper().rightJustified(width, QLatin1Char('0'));
+}
+
+Report paLevelReport(DALPaSettingsDef::PaSetting const &level, bool withCommands)
+{
+    Report options = Report::list();
+    for (const QString &option : level.options)
+        options.append(option);
+    Report entry = Report::object()
+                       .insert(QStringLiteral("text"), level.text)
+                       .insert(QStringLiteral("value"), hexText(level.value, 4))
+                       .insert(QStringLiteral("txHighPa"), level.txHighPa == 0xFFFFFFFFu
+                                                               ? QStringLiteral("none")
+                                                               : hexText(level.txHighPa, 8))
+                       .insert(QStringLiteral("options"), options);
+    if (withCommands)
+        entry.insert(QStringLiteral("commands"), commandsReport(level.commands));
+    return entry;
+}

@@ -1,0 +1,291 @@
+#include "DALPaSettingsDef.h"
+
+#include "DALCommon.h"
+#include "DALDeviceConfig.h"
+#include "devicefile.h"
+#include "domutil.h"
+
+#include <QDomDocument>
+#include <QDomNodeList>
+#include <QObject>
+
+#include <memory>
+
+using DALDom::itemAt;
+
+const QString DALPaSettingsDef::m_paSettingsFilter = QStringLiteral("pasettings*.xml");
+
+namespace {
+
+QString fileMissing(QString const &fileName)
+{
+    return QObject::tr("File does not exists, filename: %1").arg(fileName);
+}
+
+} // namespace
+
+DALPaSettingsDef::DALPaSettingsDef(const QString &directory, const QString &deviceName,
+                                   DALRfCmdSettings *cmdSettings, bool useDeviceConfig)
+    : m_deviceName(deviceName)
+    , m_cmdSettings(cmdSettings)
+{
+    createAllPaSettingTables(directory, useDeviceConfig);
+}
+
+DALPaSettingsDef::DALPaSettingsDef(const DALPaSettingsDef &other)
+    : m_deviceName(other.m_deviceName)
+    , m_currentFile(other.m_currentFile)
+    , m_cmdSettings(other.m_cmdSettings)
+{
+    copyRecords(other);
+}
+
+DALPaSettingsDef &DALPaSettingsDef::operator=(const DALPaSettingsDef &other)
+{
+    if (this != &other) {
+        releaseRecords();
+        m_deviceName = other.m_deviceName;
+        m_currentFile = other.m_currentFile;
+        m_cmdSettings = other.m_cmdSettings;
+        copyRecords(other);
+    }
+    return *this;
+}
+
+DALPaSettingsDef::~DALPaSettingsDef()
+{
+    releaseRecords();
+}
+
+void DALPaSettingsDef::copyRecords(const DALPaSettingsDef &other)
+{
+    for (auto it = other.m_paSettings.constBegin(); it != other.m_paSettings.constEnd(); ++it)
+        m_paSettings.insert(it.key(), new PaSettings(*it.value()));
+}
+
+void DALPaSettingsDef::releaseRecords()
+{
+    qDeleteAll(m_paSettings);
+    m_paSettings.clear();
+}
+
+DALPaSettingsDef::PaSettings *DALPaSettingsDef::getPaSettingsFile(const QString &fileName)
+{
+    PaSettings *settings = m_paSettings.value(fileName.toLower(), nullptr);
+    if (!settings)
+        DALCommon::setError(5, fileMissing(fileName));
+    return settings;
+}
+
+DALPaSettingsDef::PaSettingTable *DALPaSettingsDef::getPaSettingTable(QString fileName, QString rfDesign,
+                                                                      unsigned short frequency)
+{
+    PaSettings *settings = m_paSettings.value(fileName.toLower(), nullptr);
+    if (!settings) {
+        DALCommon::setError(5, fileMissing(fileName));
+        return nullptr;
+    }
+    for (RfDesign &design : settings->rfDesigns) {
+        if (design.name != rfDesign)
+            continue;
+        for (FrequencyRange &range : design.frequencyRanges) {
+            if (range.min <= frequency && frequency <= range.max)
+                return &range.paSettingTable;
+        }
+    }
+    return &settings->defaultPaTable;
+}
+
+QList<DALRfCmdSettings::Command> DALPaSettingsDef::getPaSettingCommands(PaSettingTable *table, QString &text)
+{
+    if (table) {
+        for (const PaSetting &entry : qAsConst(table->paSettings)) {
+            if (entry.text == text)
+                return entry.commands;
+        }
+    }
+    return QList<DALRfCmdSettings::Command>();
+}
+
+void DALPaSettingsDef::setCmdSettingsPointer(DALRfCmdSettings *cmdSettings)
+{
+    m_cmdSettings = cmdSettings;
+}
+
+int DALPaSettingsDef::createAllPaSettingTables(const QString &directory, bool useDeviceConfig)
+{
+    const QString dir = useDeviceConfig
+                            ? DALDeviceConfig::getPath(QStringLiteral("pasettings.xml"), m_deviceName, QString(), QString())
+                            : directory;
+    if (dir.isEmpty())
+        return 0;
+
+    const QStringList files = DALDeviceFile::matchingFiles(dir, m_paSettingsFilter);
+    for (const QString &name : files) {
+        QDomDocument *loaded = nullptr;
+        const int opened = DALDeviceFile::open(dir, name, QStringLiteral("pasettings"), &loaded);
+        std::unique_ptr<QDomDocument> document(loaded);
+        if (opened != 0)
+            return opened;
+        const int status = createPaSettingTables(name, document.get());
+        if (status != 0)
+            return status;
+    }
+    return 0;
+}
+
+int DALPaSettingsDef::createPaSettingTables(QString fileName, QDomDocument *document)
+{
+    m_currentFile = fileName;
+    std::unique_ptr<PaSettings> settings(new PaSettings);
+
+    const QDomNodeList designs = document->elementsByTagName(QStringLiteral("RfDesign"));
+    for (int i = 0; i < designs.count(); ++i) {
+        QDomElement element = itemAt(designs, i).toElement();
+        if (createRfDesign(element, settings.get()) == -1)
+            return -1;
+    }
+
+    QDomElement defaultTable = DALDom::firstElementByTagName(*document, QStringLiteral("DefaultPaTable"));
+    if (defaultTable.isNull()) {
+        DALCommon::setError(1, QStringLiteral("Default PA table missing: %1").arg(fileName));
+        return -1;
+    }
+    const int status = createPaSettingTable(defaultTable, settings->defaultPaTable);
+    if (status != 0)
+        return status;
+
+    // Two names that differ only in case share a key: the later file wins.
+    const QString key = fileName.toLower();
+    delete m_paSettings.take(key);
+    m_paSettings.insert(key, settings.release());
+    return 0;
+}
+
+int DALPaSettingsDef::createRfDesign(QDomElement &element, PaSettings *paSettings)
+{
+    RfDesign design;
+    design.name = element.attribute(QStringLiteral("name"));
+    const QDomNodeList ranges = element.elementsByTagName(QStringLiteral("FrequencyRange"));
+    for (int i = 0; i < ranges.count(); ++i) {
+        QDomElement range = itemAt(ranges, i).toElement();
+        if (createFrequencyRange(range, &design) == -1)
+            return -1;
+    }
+    paSettings->rfDesigns.append(design);
+    return 0;
+}
+
+int DALPaSettingsDef::createFrequencyRange(QDomElement &element, RfDesign *rfDesign)
+{
+    FrequencyRange range;
+    bool failed = false;
+    bool ok = false;
+    const QString minText = DALCommon::getTextFromTagName(QStringLiteral("Min"), &element);
+    range.min = static_cast<unsigned short>(minText.toUInt(&ok, 10));
+    if (!ok) {
+        DALCommon::setError(1, QStringLiteral("Invalid Min frequency: %1").arg(minText));
+        failed = true;
+    }
+    const QString maxText = DALCommon::getTextFromTagName(QStringLiteral("Max"), &element);
+    range.max = static_cast<unsigned short>(maxText.toUInt(&ok, 10));
+    if (!ok) {
+        DALCommon::setError(1, QStringLiteral("Invalid Max frequency: %1").arg(maxText));
+        failed = true;
+    }
+    if (failed)
+        return -1;
+
+    QDomElement table = DALDom::firstElementByTagName(element, QStringLiteral("PaSettingTable"));
+    if (!table.isNull()) {
+        const int status = createPaSettingTable(table, range.paSettingTable);
+        if (status != 0)
+            return status;
+    }
+    rfDesign->frequencyRanges.append(range);
+    return 0;
+}
+
+int DALPaSettingsDef::createPaSettingTable(QDomElement &element, PaSettingTable &table)
+{
+    const QDomNodeList entries = element.elementsByTagName(QStringLiteral("PaSetting"));
+    for (int i = 0; i < entries.count(); ++i) {
+        QDomElement entry = itemAt(entries, i).toElement();
+        const int status = createPaSetting(entry, table);
+        if (status != 0)
+            return status;
+    }
+    return 0;
+}
+
+int DALPaSettingsDef::createPaSetting(QDomElement &element, PaSettingTable &table)
+{
+    PaSetting entry;
+    if (!element.hasAttribute(QStringLiteral("text"))) {
+        DALCommon::setError(1, QStringLiteral("XML name attribute missing in pasettings definition file. Device: %1")
+                                   .arg(m_deviceName));
+        return -1;
+    }
+    entry.text = element.attribute(QStringLiteral("text"));
+
+    if (!m_cmdSettings) {
+        DALCommon::setError(QStringLiteral("DALPaSettingsDef: Null pointer"));
+        return -1;
+    }
+    int status = m_cmdSettings->getCommands(element.elementsByTagName(QStringLiteral("Command")), m_currentFile,
+                                            &entry.commands);
+    if (status != 0)
+        return status;
+
+    bool ok = false;
+    const QString valueText = DALCommon::getTextFromTagName(QStringLiteral("Value"), &element);
+    entry.value = static_cast<unsigned short>(valueText.toUInt(&ok, 16));
+    if (!ok) {
+        DALCommon::setError(5, QStringLiteral("Incorrect PA setting value: %1, Current File: %2, Device: %3")
+                                   .arg(valueText, m_currentFile, m_deviceName));
+        return -1;
+    }
+
+    const QString highPaText = DALCommon::getTextFromTagName(QStringLiteral("TxHighPa"), &element);
+    if (!highPaText.isEmpty()) {
+        entry.txHighPa = highPaText.toUInt(&ok, 16);
+        if (!ok) {
+            DALCommon::setError(5, QStringLiteral("Incorrect TxHighPa setting value: %1, Current File: %2, Device: %3")
+                                       .arg(highPaText, m_currentFile, m_deviceName));
+            return -1;
+        }
+    } else {
+        entry.txHighPa = 0xFFFFFFFFu;
+    }
+
+    const QDomNodeList options = element.elementsByTagName(QStringLiteral("Option"));
+    if (options.count() > 0) {
+        status = createOptionList(options, &entry);
+        if (status != 0)
+            return status;
+    }
+    table.paSettings.append(entry);
+    return 0;
+}
+
+int DALPaSettingsDef::createOptionList(const QDomNodeList &optionElements, PaSetting *entry)
+{
+    int result = 0;
+    for (int i = 0; i < optionElements.count(); ++i) {
+        const QDomElement option = itemAt(optionElements, i).toElement();
+        if (!option.hasAttribute(QStringLiteral("name"))) {
+            DALCommon::setError(5, QObject::tr("The \"name\" attribute is missing for a PaSetting Option!"));
+            result = -1;
+            continue;
+        }
+        const QString name = option.attribute(QStringLiteral("name"));
+        const QString text = option.text();
+        if (text.isEmpty()) {
+            DALCommon::setError(5, QObject::tr("The value is missing for the PaSetting Option \"%1\"!").arg(name));
+            result = -1;
+            continue;
+        }
+        entry->options.append(QStringLiteral("%1=%2").arg(name, text));
+    }
+    return result;
+}
