@@ -20,11 +20,8 @@
 #include "DALRfCmdDef.h"
 #include "DALRfCmdSettings.h"
 #include "DALRfOverrideDef.h"
-#if __has_include("DALPaSettingsDef.h")
-#define DAL_CHECK_PA_FRONTEND 1
 #include "DALPaSettingsDef.h"
 #include "DALRfFrontEndSettings.h"
-#endif
 
 #include <QDir>
 #include <QHash>
@@ -352,7 +349,6 @@ private:
 
     void checkPaSettings()
     {
-#ifdef DAL_CHECK_PA_FRONTEND
         ReaderResult entry;
         if (!begin(kPa, &entry))
             return;
@@ -379,12 +375,10 @@ private:
                                                           .arg(file, level.text));
         }
         DALCommon::clearErrorList();
-#endif
     }
 
     void checkFrontEnds()
     {
-#ifdef DAL_CHECK_PA_FRONTEND
         ReaderResult entry;
         if (!begin(kFrontEnds, &entry))
             return;
@@ -397,7 +391,6 @@ private:
                 m_names.checkCommands(range.commands,
                                       QStringLiteral("frontend_settings.xml, FrontEnd \"%1\"").arg(name));
         }
-#endif
     }
 
     void checkNames()
