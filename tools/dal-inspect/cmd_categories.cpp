@@ -56,6 +56,13 @@ const CommandRegistration registration({
     QStringLiteral("Command-setting categories of a device, their settings and the defaults."),
     {},
     runCategories,
+    QStringLiteral(
+        "Reads the device's categories.xml with every setting file and test-function file it "
+        "names, and lists each category with its settings: file, name, description, frequency, "
+        "options, the number of commands and the number of commands of each test function. The "
+        "default category and setting of the file come first."
+        "\n\n"
+        "  dal-inspect categories VO4725"),
 });
 
 } // namespace

@@ -121,6 +121,14 @@ const CommandRegistration registration({
                    "and size, fields with byte ranges and bit fields."),
     {},
     runCommands,
+    QStringLiteral(
+        "Reads the device's rf_command_definitions.xml and lists every command group with its "
+        "commands: id, size in bytes, description, and the fields (the group's common fields "
+        "first) with their byte range, type, access, pointer target and bit fields with their "
+        "list values. With COMMAND, only that command is shown; a name that no group defines is "
+        "exit status 1."
+        "\n\n"
+        "  dal-inspect commands VO4725 CMD_PROP_RADIO_SETUP"),
 });
 
 } // namespace

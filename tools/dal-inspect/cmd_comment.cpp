@@ -30,6 +30,12 @@ const CommandRegistration registration({
     QStringLiteral("The comment that DIR/codegen.xml gives for FIELD of COMMAND."),
     {},
     runComment,
+    QStringLiteral(
+        "Reads codegen.xml in the directory DIR below the configuration root and prints the "
+        "comment that generated code carries beside FIELD of COMMAND. The file is read once per "
+        "process, so one call answers for one directory."
+        "\n\n"
+        "  dal-inspect comment vo4725 CMD_FS frequency"),
 });
 
 } // namespace

@@ -66,6 +66,12 @@ const CommandRegistration registration({
     QStringLiteral("Brief, description, photo, product page, documents and UI class of a device."),
     {},
     runDescribe,
+    QStringLiteral(
+        "Reads the device's device_description.xml through its device_config.xml and prints the "
+        "brief line, description, photo, product page, UI class and document list. Tags that the "
+        "file lacks are listed under missingTags and make the exit status 1."
+        "\n\n"
+        "  dal-inspect describe VO4725"),
 });
 
 } // namespace

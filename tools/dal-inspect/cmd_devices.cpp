@@ -42,6 +42,11 @@ const CommandRegistration registration({
     QStringLiteral("Groups of device_list.xml, their devices with brief and type."),
     {},
     runDevices,
+    QStringLiteral(
+        "Reads device_list.xml in the configuration root and lists its version and each device "
+        "group with its description and devices, every device with its brief line and type."
+        "\n\n"
+        "  dal-inspect --root /opt/host/config/xml devices"),
 });
 
 } // namespace

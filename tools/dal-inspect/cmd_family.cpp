@@ -83,6 +83,13 @@ const CommandRegistration registration({
     QStringLiteral("Device family tests that hold for DEVICE (with --ui-class, the UI class tests too)."),
     {uiClassOption},
     runFamily,
+    QStringLiteral(
+        "Evaluates every device family test of the library on the name DEVICE (which need not "
+        "exist in the tree) and lists the ones that hold, with the name stripped of its suffix "
+        "and of its silicon version. With --ui-class, the answers of the UI class tests for CLASS "
+        "are added. Reads no file."
+        "\n\n"
+        "  dal-inspect --ui-class PROP-F family VO4767W_2G4_PG2.1"),
 });
 
 } // namespace

@@ -50,6 +50,12 @@ const CommandRegistration registration({
     QStringLiteral("RF front ends of a device with their frequency ranges and commands."),
     {},
     runFrontEnds,
+    QStringLiteral(
+        "Reads the device's frontend_settings.xml (with a command-settings reader of the device "
+        "for the commands) and lists the front ends in name order, each with its frequency ranges "
+        "(the default range shown as default) and their commands."
+        "\n\n"
+        "  dal-inspect frontends VO4725"),
 });
 
 } // namespace

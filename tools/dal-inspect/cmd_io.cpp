@@ -142,6 +142,13 @@ const CommandRegistration registration({
     QStringLiteral("Packages, IO pins with functions, signals and registers, IO register addresses."),
     {},
     runIo,
+    QStringLiteral(
+        "Reads the device's device_definition.xml, io_pins.xml and io_registers.xml (found "
+        "through its device_config.xml) and lists the packages with their pins, every pin with "
+        "its control functions, signals and register settings after inheritance, and the "
+        "addresses of the IO registers."
+        "\n\n"
+        "  dal-inspect io VO4725"),
 });
 
 } // namespace

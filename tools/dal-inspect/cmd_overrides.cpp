@@ -52,6 +52,12 @@ const CommandRegistration registration({
                    "and WriteCustom byte sequences."),
     {},
     runOverrides,
+    QStringLiteral(
+        "Reads every override_*.xml of the directory that the device's device_config.xml gives "
+        "for dummy_file_overrides.xml, in reading order, and lists each file's Element32b entries "
+        "(value, type, comment) and WriteCustom byte sequences."
+        "\n\n"
+        "  dal-inspect overrides VO4725"),
 });
 
 } // namespace

@@ -78,6 +78,13 @@ const CommandRegistration registration({
     QStringLiteral("PA settings files of a device: RF designs, frequency ranges, levels, default tables."),
     {},
     runPa,
+    QStringLiteral(
+        "Reads every pasettings*.xml of the directory that the device's device_config.xml gives "
+        "for pasettings.xml and lists each file with its RF designs, their frequency ranges and "
+        "PA levels (value, high-PA value, commands, options) and the default table. A file that "
+        "failed, and every file after it, is shown as not read."
+        "\n\n"
+        "  dal-inspect pa VO4725"),
 });
 
 } // namespace

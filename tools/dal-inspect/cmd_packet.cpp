@@ -68,6 +68,13 @@ const CommandRegistration registration({
     QStringLiteral("The packet format of packet/NAME.xml: name, description and fields."),
     {},
     runPacket,
+    QStringLiteral(
+        "Reads packet/NAME.xml below the configuration root and lists the packet's name, "
+        "description and fields with type, lengths, limits in the field's own base, default, "
+        "colours and flags. The library prints faulty fields on stdout by itself; with --json "
+        "those lines go into the document's libraryOutput list."
+        "\n\n"
+        "  dal-inspect packet prop_basic"),
 });
 
 } // namespace

@@ -166,6 +166,13 @@ const CommandRegistration registration({
     QStringLiteral("Panel parameters of param_definition.xml with values, rules and mapped RF commands."),
     {},
     runParams,
+    QStringLiteral(
+        "Reads the device's param_definition.xml and param_cmd_mapping.xml and lists the panel "
+        "parameters by panel: type, label, unit, default, flags, list values, dependencies, "
+        "validation, options and the RF commands that the default mapping block gives them. Names "
+        "of the mapping that no parameter carries are listed under unknownMappedNames."
+        "\n\n"
+        "  dal-inspect params VO4725"),
 });
 
 } // namespace

@@ -37,6 +37,11 @@ const CommandRegistration registration({
     QStringLiteral("Radio parameters of radio_par_definitions.xml with their field positions."),
     {},
     runRadioPars,
+    QStringLiteral(
+        "Reads the device's radio_par_definitions.xml and lists every radio parameter with its "
+        "fields, in name order, and their bit positions."
+        "\n\n"
+        "  dal-inspect radiopars VO4725"),
 });
 
 } // namespace

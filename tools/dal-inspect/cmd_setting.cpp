@@ -165,6 +165,16 @@ const CommandRegistration registration({
     QStringLiteral("A command setting with the commands of a test function, a PA level and a front end merged in."),
     {testFunctionOption, paOption, frontEndOption},
     runSetting,
+    QStringLiteral(
+        "Reads the device's command settings and prints the setting SETTING (its file name in "
+        "categories.xml) of the category CATEGORY as the host receives it: texts, patch and the "
+        "command list with the chosen test function's commands merged in. --pa merges the "
+        "commands of a PA level of a PA settings file, --front-end those of a front end at a "
+        "frequency, in this order."
+        "\n\n"
+        "  dal-inspect setting VO4725 \"Proprietary 868 MHz\" prop_868_50kbps.xml \\\n"
+        "      --test-function cont-tx --pa \"pasettings.xml,VO4725EM-868,868,14 dBm\" \\\n"
+        "      --front-end Differential,868"),
 });
 
 } // namespace

@@ -88,6 +88,13 @@ const CommandRegistration registration({
     QStringLiteral("Targets of a targets.xml with their files, default target and IO pin levels."),
     {},
     runTargets,
+    QStringLiteral(
+        "Reads a targets.xml (relative to the configuration root, or absolute) and each target "
+        "file it names in the same directory, and lists the targets in order with their file, "
+        "description, device, package, PA settings file, front end, RF design, default category "
+        "and IO pin levels, virtual targets included, and the default target."
+        "\n\n"
+        "  dal-inspect targets targets/targets.xml"),
 });
 
 } // namespace

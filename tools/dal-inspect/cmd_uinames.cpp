@@ -51,6 +51,12 @@ const CommandRegistration registration({
     QStringLiteral("UI names of logic names (and logic names of UI names) in a translation table."),
     {},
     runUiNames,
+    QStringLiteral(
+        "Reads the translation table FILE and prints, for each NAME, the UI name it translates to "
+        "and the logic name it is the UI name of. A name the table knows in neither direction "
+        "makes the exit status 1."
+        "\n\n"
+        "  dal-inspect uinames ui_translation.xml Radio"),
 });
 
 } // namespace

@@ -45,6 +45,40 @@ QString paragraphs(QString const &text)
     return result;
 }
 
+// The usage line, wrapped between the words of the synopsis; a bracketed
+// group ("[--pa FILE]") stays on one line.
+QString usageLine(QString const &command, QString const &synopsis)
+{
+    QStringList words;
+    QString word;
+    int depth = 0;
+    for (const QChar c : synopsis) {
+        if (c == QLatin1Char(' ') && depth == 0) {
+            if (!word.isEmpty())
+                words << word;
+            word.clear();
+            continue;
+        }
+        depth += c == QLatin1Char('[') ? 1 : c == QLatin1Char(']') ? -1 : 0;
+        word += c;
+    }
+    if (!word.isEmpty())
+        words << word;
+
+    const QString lead = QStringLiteral("Usage: dal-inspect [options] ") + command;
+    QString text = lead;
+    int column = text.size();
+    for (const QString &w : qAsConst(words)) {
+        if (column + 1 + w.size() > kWidth && column > lead.size()) {
+            text += QLatin1Char('\n') + QString(lead.size(), QLatin1Char(' '));
+            column = lead.size();
+        }
+        text += QLatin1Char(' ') + w;
+        column += 1 + w.size();
+    }
+    return text + QLatin1Char('\n');
+}
+
 QString optionNames(QCommandLineOption const &option)
 {
     QStringList names;
@@ -107,11 +141,15 @@ QString generalHelp(QList<QCommandLineOption> const &globalOptions)
 
 QString commandHelp(InspectCommand const &command, QList<QCommandLineOption> const &globalOptions)
 {
-    QString text = QStringLiteral("Usage: dal-inspect [options] %1\n\n")
-                       .arg((command.name + QLatin1Char(' ') + command.synopsis).trimmed());
+    QString text = usageLine(command.name, command.synopsis) + QLatin1Char('\n');
     text += paragraphs(command.description);
     if (!command.help.isEmpty())
         text += paragraphs(command.help);
+    if (!command.help.contains(QLatin1String("Exit status")))
+        text += paragraphs(QStringLiteral(
+            "Exit status: 0 when the library recorded no message, 1 when it did (the messages "
+            "follow the output on stderr, and with --json they are the document's errors list), "
+            "2 on a usage error."));
     if (!command.options.isEmpty())
         text += QStringLiteral("Options of %1:\n").arg(command.name) + optionTable(command.options)
                 + QLatin1Char('\n');
