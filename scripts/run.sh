@@ -18,6 +18,7 @@ install_missing() {
     command -v g++ >/dev/null 2>&1 || missing+=(g++)
     command -v make >/dev/null 2>&1 || missing+=(make)
     command -v pkg-config >/dev/null 2>&1 || missing+=(pkg-config)
+    command -v python3 >/dev/null 2>&1 || missing+=(python3)
     dpkg -s qtbase5-dev >/dev/null 2>&1 || missing+=(qtbase5-dev)
     [ ${#missing[@]} -eq 0 ] && return 0
     local sudo=""
