@@ -8,7 +8,7 @@
 
 class QDomDocument;
 
-/*
+/**
  * The device map: in which directory each configuration file of a device
  * (optionally for one PHY and one silicon version) lies.
  *
@@ -24,13 +24,26 @@ class QDomDocument;
 class DAL_EXPORT DALDeviceConfig
 {
 public:
+    /**
+     * The directory of @p fileName (compared exactly) for @p device, @p phy
+     * and @p version, as written in device_config.xml. The most specific
+     * entry wins: device+PHY+version, device+PHY, device+version, device.
+     * The first call without an instance reads the device's file (its
+     * failures are recorded by the loader, or as a `path` without `file`).
+     * Returns a null string when the map could not be read, or has no entry
+     * for the file or no matching key; nothing is recorded for a miss.
+     */
     static QString getPath(QString const &fileName, QString const &device,
                            QString const &phy, QString const &version);
+    /// Drops the map; the next getPath() reads the device_config.xml of the device it is given.
     static void deleteInstance();
 
+    /// Status of the last reading of device_config.xml: 0, 1 (not opened), 2 (not parsed) or -1 (`path` without `file`).
     int getStatus();
 
+    /// Copies nothing of consequence: the state is process-wide.
     DALDeviceConfig(DALDeviceConfig const &other);
+    /// Assigns nothing of consequence: the state is process-wide.
     DALDeviceConfig &operator=(DALDeviceConfig const &other);
 
 private:

@@ -9,7 +9,7 @@
 
 class QDomDocument;
 
-/*
+/**
  * The packages a device comes in and the IO pins each package brings out,
  * read from a device definition document that the host has parsed. The
  * document stays the host's; nothing is checked and nothing is recorded.
@@ -21,23 +21,29 @@ class QDomDocument;
 class DAL_EXPORT DALDeviceDef
 {
 public:
+    /// One package of the device.
     struct Package
     {
-        QString name;
-        QStringList ioPins;
+        QString name;       ///< The `name` attribute; empty when absent.
+        QStringList ioPins; ///< The `name` of every `IoPin` inside, in document order.
     };
 
+    /// Everything the document describes.
     struct DeviceDef
     {
-        QList<DALDeviceDef::Package> packages;
+        QList<DALDeviceDef::Package> packages; ///< In document order.
     };
 
+    /// Reads the packages of @p document, which stays the caller's.
     DALDeviceDef(QDomDocument *document);
+    /// Copies the packages.
     DALDeviceDef(DALDeviceDef const &other);
+    /// Assigns the packages.
     DALDeviceDef &operator=(DALDeviceDef const &other);
+    /// Releases nothing but its own records.
     ~DALDeviceDef();
 
-    // Valid as long as this object lives.
+    /// The packages; the pointer is valid as long as this object lives.
     DALDeviceDef::DeviceDef *getDeviceDefinition();
 
 private:

@@ -19,7 +19,7 @@ class QDomElement;
 #pragma push_macro("signals")
 #undef signals
 
-/*
+/**
  * The IO pins of a chip package: the functions each pin can take (its control
  * functions), the signals of each function and the register settings (name,
  * mask, value) of each signal. Read from a document that the host has parsed;
@@ -47,44 +47,67 @@ class QDomElement;
 class DAL_EXPORT DALIoPinDef
 {
 public:
+    /// One register setting of a signal.
     struct Register
     {
-        QString name;
-        QString translateName;
-        QString mask;
-        QString value;
+        QString name;          ///< The `name` attribute.
+        QString translateName; ///< The `translateName` attribute: empty, or "old:new".
+        QString mask;          ///< Text of the first `Mask` below the register.
+        QString value;         ///< Text of the first `Value` below the register.
     };
 
+    /// One signal of a control function.
     struct IoSignal
     {
-        QString name;
-        QList<DALIoPinDef::Register> registers;
+        QString name;                            ///< The `name` attribute.
+        QList<DALIoPinDef::Register> registers;  ///< Its register settings, after inheritance.
     };
 
+    /// One function a pin can take ("Input/Output", "Radio", ...).
     struct ControlFunction
     {
-        QString name;
-        QString type;
-        QList<DALIoPinDef::IoSignal> signals;
+        QString name;                          ///< The `name` attribute.
+        QString type;                          ///< The `type` attribute.
+        QList<DALIoPinDef::IoSignal> signals;  ///< Its signals, after inheritance.
     };
 
+    /// One `IoPin` element.
     struct IoPin
     {
-        QString name;
-        QString package;
-        QString softwareName;
-        QList<DALIoPinDef::ControlFunction> controlFunctions;
+        QString name;         ///< The `name` attribute.
+        QString package;      ///< The `package` attribute (the parent's for a pin that inherits).
+        QString softwareName; ///< Text of the first `SoftwareName` below the pin.
+        QList<DALIoPinDef::ControlFunction> controlFunctions; ///< Its functions, after inheritance.
     };
 
+    /// Reads the pins of @p document, which stays the caller's; failures of inheritance set the status to -1.
     DALIoPinDef(QDomDocument *document);
+    /// Copies the pins.
     DALIoPinDef(const DALIoPinDef &other);
+    /// Assigns the pins.
     DALIoPinDef &operator=(const DALIoPinDef &other);
+    /// Releases nothing but its own records.
     ~DALIoPinDef();
 
+    /// 0 after a clean build, -1 after a failed inheritance or name translation.
     int getStatus();
+    /// Replaces @p names with the pin's control functions; -1 (nothing recorded) for an unknown pin. The second argument is not used.
     int getControlFunctions(const QString &ioPinName, const QString &, QStringList *names);
+    /// Replaces @p names with the signals of the pin's "Input/Output" function; -1 (nothing recorded) when either is missing.
     int getGpioSignals(const QString &ioPinName, const QString &, QStringList *names);
+    /**
+     * Replaces @p names with the signals of the pin's "Radio" function, each
+     * followed by ",<value>" of its first register whose name contains
+     * "IOCFG"; -1 (nothing recorded) when the pin or the function is missing.
+     */
     int getRadioSignals(const QString &ioPinName, const QString &, QStringList *names);
+    /**
+     * Replaces @p registers with the registers of the signal; 0 on success.
+     * A missing pin, control function or signal records "Failed to get I/O Pin
+     * definition for I/O pin name: %1", "Failed to get Control function for
+     * I/O pin name: %1" or "Failed to get I/O Signal for I/O pin name: %1"
+     * (code 1) and returns -1, leaving @p registers as it was.
+     */
     int getRegisters(const QString &ioPinName, const QString &, const QString &controlFunctionName,
                      const QString &signalName, QList<DALIoPinDef::Register> *registers);
 

@@ -8,7 +8,7 @@
 
 class QDomDocument;
 
-/*
+/**
  * IO register names and their addresses, read from a register declaration
  * document that the host has parsed; the document stays the host's.
  *
@@ -23,20 +23,31 @@ class QDomDocument;
 class DAL_EXPORT DALIoRegisterDef
 {
 public:
+    /// One IO register.
     struct IoRegister
     {
-        QString name;
-        unsigned int address;
+        QString name;         ///< The register's name.
+        unsigned int address; ///< Its address.
     };
 
+    /// Reads the registers of @p document, which stays the caller's.
     DALIoRegisterDef(QDomDocument *document);
+    /// Copies the table.
     DALIoRegisterDef(DALIoRegisterDef const &other);
+    /// Assigns the table.
     DALIoRegisterDef &operator=(DALIoRegisterDef const &other);
+    /// Releases nothing but its own records.
     ~DALIoRegisterDef();
 
+    /// The result of reading the document, then that of the latest getAddress().
     int getStatus();
-    // The member table itself, valid as long as this object lives.
+    /// The member table itself, modifiable; valid as long as this object lives.
     QList<DALIoRegisterDef::IoRegister> *getIoRegisterDefinition();
+    /**
+     * Sets @p *address to the address of the first register named @p name
+     * and returns 0. An unknown name records "Failed to get address for
+     * register %1" (code 1), leaves @p *address unchanged and returns -1.
+     */
     int getAddress(QString const &name, unsigned int *address);
 
 private:

@@ -13,7 +13,7 @@ class QDomDocument;
 class QDomElement;
 class QDomNodeList;
 
-/*
+/**
  * The power-amplifier tables of a device: every "pasettings*.xml" file of one
  * directory (names matched and sorted without regard to case). Per file, RF
  * designs with frequency ranges, each range with a table of PA levels; a
@@ -36,48 +36,72 @@ class QDomNodeList;
 class DAL_EXPORT DALPaSettingsDef
 {
 public:
+    /// One selectable PA level.
     struct PaSetting
     {
-        QString text;
-        unsigned short value = 0;
-        unsigned int txHighPa = 0xFFFFFFFFu;
-        QList<DALRfCmdSettings::Command> commands;
-        QStringList options;
+        QString text;                        ///< The `text` attribute: the level's name.
+        unsigned short value = 0;            ///< `Value`, read in hexadecimal.
+        unsigned int txHighPa = 0xFFFFFFFFu; ///< `TxHighPa`, read in hexadecimal; 0xFFFFFFFF without one.
+        QList<DALRfCmdSettings::Command> commands; ///< The commands that go with the level.
+        QStringList options;                 ///< One "name=text" per `Option`.
     };
 
+    /// The PA levels of one range, or a file's default table.
     struct PaSettingTable
     {
-        QList<PaSetting> paSettings;
+        QList<PaSetting> paSettings; ///< In document order.
     };
 
+    /// A frequency range of an RF design with its table.
     struct FrequencyRange
     {
-        unsigned short min = 0;
-        unsigned short max = 0;
-        PaSettingTable paSettingTable;
+        unsigned short min = 0;        ///< Lower bound, inclusive (`Min`).
+        unsigned short max = 0;        ///< Upper bound, inclusive (`Max`).
+        PaSettingTable paSettingTable; ///< Its levels; empty without a `PaSettingTable`.
     };
 
+    /// One `RfDesign` element.
     struct RfDesign
     {
-        QString name;
-        QList<FrequencyRange> frequencyRanges;
+        QString name;                          ///< The `name` attribute.
+        QList<FrequencyRange> frequencyRanges; ///< In document order.
     };
 
+    /// One PA settings file.
     struct PaSettings
     {
-        QList<RfDesign> rfDesigns;
-        PaSettingTable defaultPaTable;
+        QList<RfDesign> rfDesigns;     ///< In document order.
+        PaSettingTable defaultPaTable; ///< From its `DefaultPaTable`.
     };
 
+    /**
+     * Reads every "pasettings*.xml" of @p directory, or with
+     * @p useDeviceConfig of the directory that the device map gives for
+     * "pasettings.xml". @p cmdSettings reads the commands; it is not owned and
+     * must outlive this object. There is no status: failures show in the
+     * error list and in which files are present.
+     */
     DALPaSettingsDef(const QString &directory, const QString &deviceName, DALRfCmdSettings *cmdSettings,
                      bool useDeviceConfig);
+    /// Copies the device name, the pointer and the tables, with its own records.
     DALPaSettingsDef(const DALPaSettingsDef &other);
+    /// Assigns the device name, the pointer and the tables, with its own records.
     DALPaSettingsDef &operator=(const DALPaSettingsDef &other);
+    /// Deletes its records.
     ~DALPaSettingsDef();
 
+    /// The tables of @p fileName (any letter case); null and "File does not exists, filename: %1" (code 5) when it was not read.
     PaSettings *getPaSettingsFile(const QString &fileName);
+    /**
+     * The table of the first range of a design named @p rfDesign that holds
+     * @p frequency; the file's default table when none does. Null, with
+     * "File does not exists, filename: %1" recorded, for an unknown file.
+     * Points into this object's records.
+     */
     PaSettingTable *getPaSettingTable(QString fileName, QString rfDesign, unsigned short frequency);
+    /// A copy of the commands of the first level of @p table named @p text; empty when there is none.
     QList<DALRfCmdSettings::Command> getPaSettingCommands(PaSettingTable *table, QString &text);
+    /// Replaces the command-settings pointer; the files were read in the constructor already.
     void setCmdSettingsPointer(DALRfCmdSettings *cmdSettings);
 
 private:

@@ -9,7 +9,7 @@
 class QDomDocument;
 class QDomElement;
 
-/*
+/**
  * One packet format, read from "packet/<name>.xml" below the configuration
  * root: a name, a description and the fields the host shows and edits when it
  * builds packets.
@@ -31,30 +31,43 @@ class QDomElement;
 class DAL_EXPORT DALPacket
 {
 public:
+    /// One field of the packet.
     struct Field
     {
-        QString name;
-        QString description;
-        int type = 0;
-        unsigned int length = 0;
-        unsigned int textLength = 0;
-        unsigned int min = 0;
-        unsigned int max = 0;
-        QString bgColor;
-        QString fgColor;
-        QString defaultValue;
-        bool readOnly = false;
-        bool appendToPayload = false;
+        QString name;                 ///< `Name`.
+        QString description;          ///< `Description`.
+        int type = 0;                 ///< `Type`: 16 "hex", 10 "decimal", 2 "binary", 0 "hex_payload".
+        unsigned int length = 0;      ///< `Length`, written in the field's base.
+        unsigned int textLength = 0;  ///< `TextLength`, written in the field's base.
+        unsigned int min = 0;         ///< `Min`, written in the field's base.
+        unsigned int max = 0;         ///< `Max`, written in the field's base.
+        QString bgColor;              ///< `BgColor`, as written.
+        QString fgColor;              ///< `FgColor`, as written.
+        QString defaultValue;         ///< `Default`, as written.
+        bool readOnly = false;        ///< `ReadOnly` is "yes", "true" or "1".
+        bool appendToPayload = false; ///< `AppendToPayload` is "yes", "true" or "1".
     };
 
+    /**
+     * Reads "packet/<name>.xml" below the configuration root. A faulty field
+     * sets the status to 5, ends the field list and is printed as
+     * "Node <element>= <value> : invalid" on standard output.
+     */
     DALPacket(QString const &name);
+    /// Copies every value but the parsed document (the copy holds none).
     DALPacket(DALPacket const &other);
+    /// Assigns every value but the parsed document.
     DALPacket &operator=(DALPacket const &other);
+    /// Deletes the document it read itself, if any.
     ~DALPacket();
 
+    /// The packet's `Name`.
     QString const &getName() const;
+    /// The packet's `Description`.
     QString const &getDescription() const;
+    /// Replaces @p fields with the fields read, in document order; returns their number.
     int getFields(QList<Field> &fields) const;
+    /// 0, 1 or 2 from opening the file, or 5 for a fault in its content.
     int getStatus() const;
 
 private:

@@ -11,7 +11,7 @@ class QDomDocument;
 class QDomElement;
 class QDomNodeList;
 
-/*
+/**
  * Which RF commands carry which host parameters, read from a device's
  * "param_cmd_mapping.xml". The file is made of settings blocks; each block
  * names its settings and lists parameter mappings (parameter names and the RF
@@ -34,28 +34,39 @@ class QDomNodeList;
 class DAL_EXPORT DALParamCmdMapping
 {
 public:
+    /// One `parameter` element: parameter names and the RF commands that carry them.
     struct Parameter
     {
-        QStringList names;
-        QStringList rfCommands;
+        QStringList names;      ///< The `names` attribute split at every ",", empty parts and blanks kept.
+        QStringList rfCommands; ///< Texts of its `rfCommand` elements, as written.
     };
 
+    /// One `settings` block.
     struct SettingMapping
     {
-        QStringList settingNames;
-        QList<Parameter> parameters;
+        QStringList settingNames;    ///< Texts of its `name` elements.
+        QList<Parameter> parameters; ///< The mappings of every earlier block, then its own.
     };
 
+    /**
+     * Reads the device's "param_cmd_mapping.xml", found through the device
+     * map; a device without entry records "Failed to find path to %1 for
+     * device: %2" (code 5). Faults of the content are recorded and reading
+     * goes on.
+     */
     DALParamCmdMapping(QString &device);
+    /// Copies the blocks, with its own handle on the parsed document.
     DALParamCmdMapping(DALParamCmdMapping const &other);
+    /// Assigns the blocks, with its own handle on the parsed document.
     DALParamCmdMapping &operator=(DALParamCmdMapping const &other);
+    /// Releases its handle on the document.
     ~DALParamCmdMapping();
 
-    // Mappings of the first block, the default; null when the file held no
-    // settings block or was not read. Valid while the object lives unchanged.
+    /// Mappings of the first block, the default; null when the file held no
+    /// settings block or was not read. Valid while the object lives unchanged.
     QList<Parameter> const *getDefaultListOfParameters();
 
-    // Whether the device's file exists; records nothing.
+    /// Whether the device's file exists; records nothing.
     static bool fileExist(QString const &device);
 
 private:

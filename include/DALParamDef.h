@@ -13,7 +13,7 @@ class QDomDocument;
 class QDomElement;
 class QDomNodeList;
 
-/*
+/**
  * The parameters that the host shows on its panels, read from a device's
  * "param_definition.xml": one ParamDefinition per child element of every
  * parGroup element, in document order, with its list values, dependencies,
@@ -61,99 +61,122 @@ class QDomNodeList;
 class DAL_EXPORT DALParamDef
 {
 public:
+    /// Parameter type, from the `type` attribute.
     enum PAR_TYPE {
-        PT_NONE = 0,
-        PT_BOOL = 1,
-        PT_TEXT = 2,
-        PT_INT = 4,
-        PT_FLOAT = 5,
-        PT_LIST = 6,
-        PT_WIDGET = 7,
-        PT_BUTTON = 8,
-        PT_COMPOSIT = 9
+        PT_NONE = 0,    ///< No or an unknown keyword.
+        PT_BOOL = 1,    ///< "BOOL".
+        PT_TEXT = 2,    ///< "TEXT".
+        PT_INT = 4,     ///< "INT".
+        PT_FLOAT = 5,   ///< "FLOAT".
+        PT_LIST = 6,    ///< "LIST": the choices are in ParamDefinition::listValues.
+        PT_WIDGET = 7,  ///< "WIDGET".
+        PT_BUTTON = 8,  ///< "BUTTON".
+        PT_COMPOSIT = 9 ///< "COMPOSIT".
     };
 
+    /// The panel a parameter is shown on, from the `name` of its `parGroup`.
     enum PAR_GROUP {
-        PG_NONE = 0,
-        PG_MAINRFPARAMETERS = 1,
-        PG_CONTTX = 2,
-        PG_CONTRX = 3,
-        PG_PACKETTX = 4,
-        PG_PACKETRX = 5,
-        PG_PACKETVIEW = 6
+        PG_NONE = 0,             ///< No or an unknown keyword.
+        PG_MAINRFPARAMETERS = 1, ///< "MainRfParameters".
+        PG_CONTTX = 2,           ///< "ContTx".
+        PG_CONTRX = 3,           ///< "ContRx".
+        PG_PACKETTX = 4,         ///< "PacketTx".
+        PG_PACKETRX = 5,         ///< "PacketRx".
+        PG_PACKETVIEW = 6        ///< "PacketView".
     };
 
+    /// How a parameter follows another one.
     enum PAR_DEP_TYPE {
-        DT_NONE = 0,
-        DT_EQUAL = 1,
-        DT_CODE = 2,
-        DT_MAP = 3
+        DT_NONE = 0,  ///< No or an unknown keyword.
+        DT_EQUAL = 1, ///< "DT_EQUAL": takes the other parameter's value.
+        DT_CODE = 2,  ///< "DT_CODE": computed by the host.
+        DT_MAP = 3    ///< "DT_MAP": through Dependency::mapping.
     };
 
+    /// How a parameter's value is checked.
     enum PAR_VAL_TYPE {
-        VT_NONE = 0,
-        VT_MINMAX = 1,
-        VT_CODE = 2
+        VT_NONE = 0,   ///< No check.
+        VT_MINMAX = 1, ///< "MINMAX": between Validation::min and Validation::max.
+        VT_CODE = 2    ///< "CODE": by the host's check named Validation::name.
     };
 
+    /// The `Validation` of a parameter.
     struct Validation
     {
-        QString name;
-        PAR_VAL_TYPE type = VT_NONE;
-        QString max;
-        QString min;
+        QString name;                ///< The `Name` of a CODE check.
+        PAR_VAL_TYPE type = VT_NONE; ///< The `type` attribute.
+        QString max;                 ///< Text of `Max`.
+        QString min;                 ///< Text of `Min`.
     };
 
+    /// One choice of a LIST parameter.
     struct ListValue
     {
-        QString text;
-        QString value;
+        QString text;  ///< The text shown to the user.
+        QString value; ///< The value behind it.
     };
 
+    /// One `Dependency` of a parameter.
     struct Dependency
     {
-        QString name;
-        PAR_DEP_TYPE type = DT_NONE;
-        PAR_GROUP group = PG_NONE;
-        QString parameter;
-        QMap<QString, QString> mapping;
+        QString name;                   ///< The `name` attribute.
+        PAR_DEP_TYPE type = DT_NONE;    ///< The `Type` keyword.
+        PAR_GROUP group = PG_NONE;      ///< The `Group` keyword: the other parameter's panel.
+        QString parameter;              ///< The `Parameter` text: the other parameter's name.
+        QMap<QString, QString> mapping; ///< `From` text to `To` text of its `Map` elements.
     };
 
+    /// One parameter of a panel.
     struct ParamDefinition
     {
-        QString name;
-        PAR_GROUP group = PG_NONE;
-        PAR_TYPE type = PT_NONE;
-        QString label;
-        QString unit;
-        QString defValue;
-        QString className;
-        QString tooltip;
-        QString urlHelp;
-        QString buddy;
-        bool editable = false;
-        bool readOnly = false;
-        bool visible = false;
-        bool cmdUpdate = false;
-        int row = 0;
-        Validation validation;
-        int precision = 0;
-        QList<ListValue> listValues;
-        QList<Dependency> dependencies;
-        QStringList options;
+        QString name;              ///< The `name` attribute.
+        PAR_GROUP group = PG_NONE; ///< The panel of its `parGroup`.
+        PAR_TYPE type = PT_NONE;   ///< The `type` attribute.
+        QString label;             ///< Text of `Label`.
+        QString unit;              ///< Text of `Unit`.
+        QString defValue;          ///< Text of `DefValue`.
+        QString className;         ///< Text of `ClassName`.
+        QString tooltip;           ///< Text of `Tooltip`.
+        QString urlHelp;           ///< Text of `UrlHelp`.
+        QString buddy;             ///< Text of `Buddy`.
+        bool editable = false;     ///< `Editable` without "NO" in it (false when absent).
+        bool readOnly = false;     ///< `Access` without an upper-case "W" (false when absent).
+        bool visible = false;      ///< `Visible` without "NO" in it (true when absent).
+        bool cmdUpdate = false;    ///< `CmdUpdate` without "NO" in it (true when absent).
+        int row = 0;               ///< `Row` in decimal; 0 when not a number.
+        Validation validation;     ///< Its `Validation`.
+        int precision = 0;         ///< The `precision` of its `ListValues`; -1 when absent.
+        QList<ListValue> listValues;    ///< The choices of a LIST parameter, ranges expanded.
+        QList<Dependency> dependencies; ///< Its dependencies, in document order.
+        QStringList options;            ///< One "name=value" per `Option` element.
     };
 
+    /**
+     * Reads the device's "param_definition.xml", found through the device
+     * map; a device without entry records "Failed to find path to
+     * param_definition.xml for device: %1" (code 5). A faulty parameter is
+     * recorded and dropped and ends the reading; earlier ones stay.
+     */
     DALParamDef(QString &device);
+    /// Copies the records, the status and a handle on the parsed document.
     DALParamDef(DALParamDef const &other);
+    /// Assigns the records, the status and a handle on the parsed document.
     DALParamDef &operator=(DALParamDef const &other);
+    /// Releases its handle on the document.
     ~DALParamDef();
 
+    /// The number of parameters read.
     int count();
+    /// The parameter at @p index; a shared empty record outside 0..count()-1.
     ParamDefinition const &at(int index);
+    /// The first parameter named @p name (exact); null when there is none.
     ParamDefinition const *getParamDefinition(QString name);
+    /// The number of dependencies of the parameter at @p index; 0 outside 0..count()-1.
     int depCount(int index);
+    /// Dependency @p depIndex of the parameter at @p index; a shared empty record when either is out of range.
     Dependency const &depAt(int index, int depIndex);
 
+    /// Whether the device's file exists; records "The %1 file could not be found!" (code 1) when it does not.
     static bool fileExist(QString const &device);
 
 private:

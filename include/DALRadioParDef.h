@@ -11,7 +11,7 @@
 class QDomDocument;
 class QDomElement;
 
-/*
+/**
  * Named radio parameters made of named fields with a position, read from a
  * device's "radio_par_definitions.xml" (one RadioParDef per RadioPar element,
  * in document order; its fields keyed and therefore ordered by name).
@@ -35,29 +35,41 @@ class QDomElement;
 class DAL_EXPORT DALRadioParDef
 {
 public:
+    /// One `field` of a radio parameter.
     struct Field
     {
-        QString name;
-        quint8 position = 0;
+        QString name;        ///< The `name` attribute.
+        quint8 position = 0; ///< Low 8 bits of its `position`; 0 when unreadable.
     };
 
+    /// One `RadioPar` element.
     struct RadioParDef
     {
-        QString name;
-        QMap<QString, Field *> fields;
-        QList<QSharedPointer<Field>> ownedFields; // keeps the records of fields alive
+        QString name;                             ///< The `name` attribute.
+        QMap<QString, Field *> fields;            ///< Its fields by name; a later namesake replaces an earlier one.
+        QList<QSharedPointer<Field>> ownedFields; ///< Keeps the records of fields alive.
     };
 
+    /// Everything the file holds.
     struct RadioParDefs
     {
-        QList<RadioParDef> radioPars;
+        QList<RadioParDef> radioPars; ///< In document order.
     };
 
+    /**
+     * Reads the device's "radio_par_definitions.xml", found through the
+     * device map; a device without entry records "Failed to find path to %1
+     * for device: %2" (code 5).
+     */
     DALRadioParDef(QString &device);
+    /// Copies the status and the definitions (sharing the field records).
     DALRadioParDef(DALRadioParDef const &other);
+    /// Assigns the status and the definitions (sharing the field records).
     DALRadioParDef &operator=(DALRadioParDef const &other);
+    /// Releases its handle on the document and its share of the records.
     ~DALRadioParDef();
 
+    /// The definitions, modifiable; valid while the object lives.
     RadioParDefs &getDefinitions();
 
 private:

@@ -10,7 +10,7 @@
 class QDomDocument;
 class QDomElement;
 
-/*
+/**
  * The byte and bit layout of a device's RF commands, read from its
  * "rf_command_definitions.xml". Commands come in groups; the fields of a
  * group's first CommonFields block are placed in front of the own fields of
@@ -40,64 +40,81 @@ class QDomElement;
 class DAL_EXPORT DALRfCmdDef
 {
 public:
+    /// One value of a bit field of type "List".
     struct ListItem
     {
-        QString value;
-        QString text;
+        QString value; ///< The `Value` text, not converted.
+        QString text;  ///< The `Text` text.
     };
 
+    /// One `BitField` of a field.
     struct Bitfield
     {
-        QString name;
-        quint8 bitOffset = 0;
-        quint8 bitLength = 0;
-        QString type;
-        QString description;
-        QString access;
-        QList<ListItem> listItems;
+        QString name;              ///< The `name` attribute.
+        quint8 bitOffset = 0;      ///< First bit; 0 when the range is invalid.
+        quint8 bitLength = 0;      ///< Number of bits; 0 when the range is invalid.
+        QString type;              ///< The `Type` text.
+        QString description;       ///< The `BitDescription` text.
+        QString access;            ///< The `BitAccess` text.
+        QList<ListItem> listItems; ///< Its values, only when `type` is "List".
     };
 
+    /// One `Field` of a command.
     struct Field
     {
-        QString name;
-        quint8 byteOffset = 0;
-        quint8 byteLength = 0;
-        QString type;
-        quint8 ptrOffset = 0;
-        QString ptrType;
-        QString ptrName;
-        QString description;
-        QString access;
-        QList<Bitfield> bitfields;
+        QString name;              ///< The `name` attribute.
+        quint8 byteOffset = 0;     ///< First byte; 0 when the range is invalid.
+        quint8 byteLength = 0;     ///< Number of bytes; 0 when the range is invalid.
+        QString type;              ///< The `type` attribute.
+        quint8 ptrOffset = 0;      ///< `Offset` of a "pointer" field.
+        QString ptrType;           ///< `PtrType` of a "pointer" field.
+        QString ptrName;           ///< `PtrName` of a "pointer" field.
+        QString description;       ///< The `Description` text.
+        QString access;            ///< The `Access` text.
+        QList<Bitfield> bitfields; ///< Its bit fields, in document order.
     };
 
+    /// One `Command` element.
     struct RfCommandDefinition
     {
-        QString name;
-        QString description;
-        quint8 size = 0;
-        quint16 id = 0;
-        QList<Field> fields;
+        QString name;        ///< The `name` attribute.
+        QString description; ///< The `Description` text.
+        quint8 size = 0;     ///< Length in bytes: the end of the last field with a valid range.
+        quint16 id = 0;      ///< The `id`, read in hexadecimal.
+        QList<Field> fields; ///< The group's common fields, then its own, in document order.
     };
 
+    /// One `CommandGroup` element.
     struct RfCommandGroup
     {
-        QString name;
-        QList<RfCommandDefinition> definitions;
+        QString name;                           ///< The `name` attribute.
+        QList<RfCommandDefinition> definitions; ///< Its commands, in document order.
     };
 
+    /// Everything the file holds.
     struct RfCommandGroups
     {
-        QList<RfCommandGroup> groups;
+        QList<RfCommandGroup> groups; ///< In document order.
     };
 
+    /**
+     * Reads the device's "rf_command_definitions.xml", found through the
+     * device map; a device without entry records "Failed to find path to %1
+     * for device: %2" (code 5). Rejected content is recorded; what could be
+     * read is kept.
+     */
     DALRfCmdDef(QString &device);
+    /// Copies the status and the command groups (no document).
     DALRfCmdDef(const DALRfCmdDef &other);
+    /// Assigns the status and the command groups (no document).
     DALRfCmdDef &operator=(const DALRfCmdDef &other);
+    /// Releases the document it loaded, if any.
     ~DALRfCmdDef();
 
+    /// The command groups, modifiable; empty when nothing was read.
     RfCommandGroups &getRfCommandGroups();
 
+    /// Whether the device's file exists in the directory the device map gives; records nothing.
     static bool fileExist(const QString &device);
 
 private:

@@ -11,7 +11,7 @@
 class QDomDocument;
 class QDomElement;
 
-/*
+/**
  * The RF override files of a device: every file matching "override_*.xml"
  * (without regard to case) in the directory that the device map gives for
  * "dummy_file_overrides.xml", read in name order ignoring case. Each file
@@ -35,31 +35,44 @@ class QDomElement;
 class DAL_EXPORT DALRfOverrideDef
 {
 public:
+    /// One `Element32b` entry.
     struct OverrideElement
     {
-        QString type;
-        QString value;
-        QString comment;
+        QString type;    ///< The `type` attribute.
+        QString value;   ///< The element's text, not converted.
+        QString comment; ///< The `comment` attribute.
     };
 
+    /// One valid `WriteCustom` element.
     struct OverrideWriteCustom
     {
-        QString name;
-        QVector<quint8> values;
+        QString name;           ///< The `name` attribute.
+        QVector<quint8> values; ///< The bytes of its `Values` list, in order.
     };
 
+    /// One override file.
     struct Override
     {
-        QString name;
-        QList<OverrideElement> elements;
-        QList<OverrideWriteCustom> writeCustoms;
+        QString name;                            ///< The file's name, as listed.
+        QList<OverrideElement> elements;         ///< Its `Element32b` entries, in document order.
+        QList<OverrideWriteCustom> writeCustoms; ///< Its valid `WriteCustom` entries, in document order.
     };
 
+    /**
+     * Reads every override file of the device, found through the device map
+     * entry "dummy_file_overrides.xml"; a device without entry records
+     * "Failed to find path to dummy_file_overrides.xml for device: %1"
+     * (code 5). A file that fails is recorded and skipped.
+     */
     DALRfOverrideDef(QString &device);
+    /// Copies the status, the device name and the records (no document).
     DALRfOverrideDef(const DALRfOverrideDef &other);
+    /// Assigns the status, the device name and the records (no document).
     DALRfOverrideDef &operator=(const DALRfOverrideDef &other);
+    /// Releases the document it read last, if any.
     ~DALRfOverrideDef();
 
+    /// One record per file, in reading order, modifiable; empty when nothing was read.
     QList<Override> &getOverrides();
 
 private:

@@ -11,7 +11,7 @@ class QDomDocument;
 class QDomElement;
 class QDomNodeList;
 
-/*
+/**
  * The boards ("targets") a device can be used on. Built from the parsed
  * "targets.xml", which lists the target files, optionally grouped under a
  * VirtualTarget that reuses a file under another name, and names one default.
@@ -31,46 +31,65 @@ class QDomNodeList;
 class DAL_EXPORT DALTargetDef
 {
 public:
+    /// The levels of one IO pin on a target.
     struct IoSetting
     {
-        QString name;
-        QString controlFunction;
-        QString radioSignal;
-        QString idle;
-        QString tx;
-        QString rx;
+        QString name;            ///< The `name` attribute of the `IoPin`.
+        QString controlFunction; ///< Text of `ControlFunction`.
+        QString radioSignal;     ///< Text of `RadioSignal`.
+        QString idle;            ///< Text of `Idle`: the level while idle.
+        QString tx;              ///< Text of `Tx`: the level while transmitting.
+        QString rx;              ///< Text of `Rx`: the level while receiving.
     };
 
+    /// One target file, read for one entry of getFileInfolist().
     struct Target
     {
-        QString virtualTarget;
-        QString name;
-        QString description;
-        QString deviceName;
-        QString frontEnd;
-        QString rfDesign;
-        QString devicePackage;
-        QString paSettings;
-        QString defaultCategory;
-        QList<DALTargetDef::IoSetting> ioSettings;
+        QString virtualTarget;   ///< The entry's part after ":"; empty for a plain target.
+        QString name;            ///< `Name`.
+        QString description;     ///< `Description`.
+        QString deviceName;      ///< `DeviceName`.
+        QString frontEnd;        ///< `FrontEnd`: a front end of frontend_settings.xml.
+        QString rfDesign;        ///< `RfDesign`: an RF design of the PA settings.
+        QString devicePackage;   ///< `DevicePackage`.
+        QString paSettings;      ///< `PaSettings`: a PA settings file name.
+        QString defaultCategory; ///< `DefaultCategory`: a category of categories.xml.
+        QList<DALTargetDef::IoSetting> ioSettings; ///< The pins of its `IoSettings`, those that read cleanly.
     };
 
+    /// Everything read so far.
     struct Targets
     {
-        QString defaultTarget;
-        QList<DALTargetDef::Target> targets;
+        QString defaultTarget;               ///< Name of the default target ("<name>:<virtual>" for a virtual one).
+        QList<DALTargetDef::Target> targets; ///< In the order the target files were read.
     };
 
+    /**
+     * Reads the entries and the default of @p targetsDocument, which stays the
+     * caller's. @p firstArg and @p targetsDir are kept, @p secondArg is not
+     * used. A null document records "Document object to target file is null
+     * pointer!"; a nameless VirtualTarget or several defaults are recorded too.
+     */
     DALTargetDef(QString &firstArg, QString &secondArg, QDomDocument *targetsDocument,
                  QString const &targetsDir);
+    /// Copies every member.
     DALTargetDef(DALTargetDef const &other);
+    /// Assigns every member.
     DALTargetDef &operator=(DALTargetDef const &other);
+    /// Releases nothing but its own records.
     ~DALTargetDef();
 
-    // Entries "<target file>:<virtual target name>", in document order.
+    /// Entries "<target file>:<virtual target name>", in document order: the files to read.
     QStringList getFileInfolist();
+    /**
+     * Reads the target file parsed into @p targetDocument for @p entry and
+     * appends a Target, also when it fails part-way. Returns 0, or -1 after
+     * a malformed entry, a null document or a faulty pin (each recorded).
+     */
     int readTargetFile(QDomDocument *targetDocument, QString entry);
+    /// The targets read so far, modifiable.
     DALTargetDef::Targets &getTargets();
+    /// The entry of the first target named @p targetName (paired by position); null when there is none.
     QString getTargetFileName(QString const &targetName);
 
 private:
