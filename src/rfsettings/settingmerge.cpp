@@ -4,6 +4,9 @@
 
 #include "DALCommon.h"
 
+#include <cstring>
+#include <type_traits>
+
 namespace {
 
 const QString kCategoriesFile = QStringLiteral("categories.xml");
@@ -21,6 +24,15 @@ auto findByName(List &list, const Key &name) -> decltype(&list.first())
 bool containsName(const QList<DALRfCmdSettings::Command> &commands, const QString &name)
 {
     return findByName(commands, name) != nullptr;
+}
+
+// A host may pass any integer cast to the enumeration; reading it through its
+// underlying type keeps an out-of-range value defined (it merges nothing).
+int testFunctionValue(const DALRfCmdSettings::TestFunc_e &testFunc)
+{
+    std::underlying_type_t<DALRfCmdSettings::TestFunc_e> value;
+    std::memcpy(&value, &testFunc, sizeof value);
+    return static_cast<int>(value);
 }
 
 } // namespace
@@ -48,7 +60,7 @@ DALRfCmdSettings::CmdSetting DALRfCmdSettings::getSetting(const QString &categor
     }
 
     result = *match;
-    switch (testFunc) {
+    switch (testFunctionValue(testFunc)) {
     case TF_CONT_TX:
         mergeSettings(&result.commands, &result.contTx, true);
         break;
