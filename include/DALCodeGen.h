@@ -62,6 +62,7 @@ public:
     QString getCommandFieldComment(QString command, QString field);
 
 private:
+    friend struct DALTestAccess; // white-box hook for the tests and fuzz targets
     DALCodeGen(QString &dir);
     ~DALCodeGen();
 

@@ -2,9 +2,12 @@
 # Builds libdal and then runs its tests or dal-inspect.
 #
 #   scripts/run.sh test                 build, run every test suite (ctest), run them again
-#                                       under ASan/UBSan/LSan, and check the installed package
+#                                       under ASan/UBSan/LSan, check the installed package
+#                                       and run each fuzz target for 5 seconds
 #   scripts/run.sh inspect [ARGS...]    build, then run dal-inspect ARGS (default: devices)
 #   scripts/run.sh docs                 build the API documentation (installs doxygen)
+#   scripts/run.sh fuzz [SECONDS] [JOBS] build the libFuzzer targets with clang and run
+#                                       each for SECONDS (default 600), JOBS at a time
 #
 # Missing build dependencies are installed with apt-get first (Debian).
 set -euo pipefail
@@ -50,6 +53,35 @@ sanitizer_tests() {
         ctest --output-on-failure -j "$jobs")
 }
 
+# Builds every fuzz target (clang, ASan, UBSan) and runs each for the given
+# number of seconds on its seed corpus plus what earlier runs found; a crash,
+# hang or leak leaves its input in build-fuzz/findings and fails the run.
+fuzz() {
+    local seconds=$1 parallel=$2 dir
+    dir="$(pwd)/${build_dir}-fuzz" # absolute: the targets change directory
+    command -v clang++ >/dev/null 2>&1 || apt_install clang
+    [ -f /usr/lib/llvm-14/lib/clang/14.0.6/lib/linux/libclang_rt.fuzzer-x86_64.a ] ||
+        ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a >/dev/null 2>&1 ||
+        apt_install libclang-rt-14-dev
+    cmake -S . -B "$dir" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DDAL_BUILD_FUZZERS=ON -DDAL_BUILD_TESTS=OFF -DDAL_BUILD_TOOLS=OFF -DDAL_WARNINGS_AS_ERRORS=ON
+    cmake --build "$dir" -j "$jobs" --target fuzzers
+    local seeds="$dir/seeds" corpus="$dir/corpus" findings="$dir/findings"
+    rm -rf "$seeds" && fuzz/seeds.sh "$seeds"
+    mkdir -p "$corpus" "$findings"
+    local target failed=0
+    for target in $(cd "$seeds" && ls -d fuzz_*); do
+        mkdir -p "$corpus/$target"
+        echo "$target"
+    done | xargs -P "$parallel" -I{} sh -c '
+        "$0/fuzz/{}" -max_total_time="$1" -timeout=20 -rss_limit_mb=2048 -max_len=1048576 \
+            -dict="$2/xml.dict" -artifact_prefix="$3/{}-" -print_final_stats=1 \
+            "$4/{}" "$2/{}" >"$3/{}.log" 2>&1 || { echo "{}: FAILED, see $3/{}.log"; exit 1; }
+        echo "{}: $(grep -h stat::number_of_executed_units "$3/{}.log" | tr -s " " | cut -d" " -f2) executions"' \
+        "$dir" "$seconds" "$seeds" "$findings" "$corpus" || failed=1
+    return $failed
+}
+
 command=${1:-}
 [ $# -gt 0 ] && shift
 case "$command" in
@@ -59,6 +91,9 @@ case "$command" in
         (cd "$build_dir" && ctest --output-on-failure -j "$jobs")
         sanitizer_tests
         scripts/check-install.sh "$build_dir"
+        # Every fuzz target for a few seconds: they build, start and survive
+        # their seeds.
+        fuzz 5 "$jobs"
         # Undocumented public members fail the docs target; it is checked
         # here when doxygen is at hand (scripts/run.sh docs installs it).
         if command -v doxygen >/dev/null 2>&1; then
@@ -71,6 +106,10 @@ case "$command" in
         build
         cmake --build "$build_dir" --target docs
         ;;
+    fuzz)
+        install_missing
+        fuzz "${1:-600}" "${2:-$jobs}"
+        ;;
     inspect)
         install_missing
         build
@@ -78,7 +117,7 @@ case "$command" in
         "$build_dir/tools/dal-inspect/dal-inspect" "$@"
         ;;
     *)
-        echo "usage: scripts/run.sh test | docs | inspect [dal-inspect arguments]" >&2
+        echo "usage: scripts/run.sh test | docs | fuzz [SECONDS] [JOBS] | inspect [dal-inspect arguments]" >&2
         exit 2
         ;;
 esac

@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# Writes the seed corpus of every fuzz target into OUTDIR/<target>/, from the
+# bundled sample tree. Targets that read several files take them joined by
+# NUL bytes, in the order the target splits them.
+set -euo pipefail
+out=${1:?usage: fuzz/seeds.sh OUTDIR}
+tree="$(dirname "$0")/../examples/config/xml"
+
+seed() { # target files...
+    local target=$1; shift
+    mkdir -p "$out/$target"
+    local file
+    for file in "$@"; do
+        [ -f "$file" ] && cp "$file" "$out/$target/$(basename "$(dirname "$file")")_$(basename "$file")"
+    done
+}
+joined() { # target name files...
+    local target=$1 name=$2; shift 2
+    mkdir -p "$out/$target"
+    local first=1 file
+    { for file in "$@"; do
+          [ $first -eq 1 ] || printf '\0'
+          first=0
+          cat "$file"
+      done; } >"$out/$target/$name"
+}
+
+seed fuzz_devicelist "$tree/device_list.xml"
+seed fuzz_devicedescr "$tree"/*/device_description.xml
+seed fuzz_deviceconfig "$tree"/*/device_config.xml
+seed fuzz_paramdef "$tree"/*/param_definition.xml
+seed fuzz_paramcmdmapping "$tree"/*/param_cmd_mapping.xml
+seed fuzz_radiopardef "$tree"/*/radio_par_definitions.xml
+seed fuzz_rfcmddef "$tree"/*/rf_command_definitions.xml
+seed fuzz_rfoverridedef "$tree"/*/overrides/override_*.xml
+seed fuzz_pasettings "$tree"/*/pa/pasettings*.xml
+seed fuzz_frontendsettings "$tree"/*/frontend_settings.xml
+seed fuzz_packet "$tree"/packet/*.xml
+seed fuzz_codegen "$tree"/*/codegen.xml
+seed fuzz_devicedef "$tree"/*/device_definition.xml
+seed fuzz_iopindef "$tree"/*/io_pins.xml
+seed fuzz_ioregisterdef "$tree"/*/io_registers.xml
+seed fuzz_uitranslation "$tree/ui_translation.xml"
+s="$tree/vo4725/settings"
+for setting in "$s"/prop_*.xml; do
+    for tf in "$s"/tf/*.xml; do
+        joined fuzz_rfcmdsettings "$(basename "$setting" .xml)_$(basename "$tf")" "$s/categories.xml" "$setting" "$tf"
+    done
+done
+for target in "$tree"/targets/*_*.xml; do
+    joined fuzz_targetdef "$(basename "$target")" "$tree/targets/targets.xml" "$target"
+done
+mkdir -p "$out/fuzz_family"
+printf 'VO4767W_2G4_PG2.1\0PROP-F' >"$out/fuzz_family/tundra"
+printf 'VO8395_BLE\0BLE' >"$out/fuzz_family/ble"
+printf 'VO4725\0' >"$out/fuzz_family/plain"
+
+# Element and attribute names of the sample tree, for mutations that keep
+# the vocabulary of the readers.
+{ grep -rhoE '<[A-Za-z_][A-Za-z0-9_]*' "$tree" | sed 's/^<//'
+  grep -rhoE ' [A-Za-z_]+="' "$tree" | sed 's/^ //; s/="$//'; } |
+    sort -u | sed 's/.*/"&"/' >"$out/xml.dict"
