@@ -5,6 +5,8 @@
 #                                       under ASan/UBSan/LSan, and check the installed package
 #   scripts/run.sh inspect [ARGS...]    build, then run dal-inspect ARGS (default: devices)
 #   scripts/run.sh docs                 build the API documentation (installs doxygen)
+#   scripts/run.sh valgrind             build, then run valgrind memcheck over dal-inspect check
+#                                       and tst_dalrfcmdsettings; errors or definite leaks fail
 #
 # Missing build dependencies are installed with apt-get first (Debian).
 set -euo pipefail
@@ -71,6 +73,18 @@ case "$command" in
         build
         cmake --build "$build_dir" --target docs
         ;;
+    valgrind)
+        install_missing
+        command -v valgrind >/dev/null 2>&1 || apt_install valgrind
+        build
+        memcheck=(valgrind --tool=memcheck --leak-check=full --errors-for-leak-kinds=definite
+                  --error-exitcode=1)
+        [ -f tests/valgrind.supp ] && memcheck+=(--suppressions="$PWD/tests/valgrind.supp")
+        "${memcheck[@]}" "$build_dir/tools/dal-inspect/dal-inspect" check
+        workdir="$build_dir/tests/work/tst_dalrfcmdsettings"
+        mkdir -p "$workdir"
+        (cd "$workdir" && "${memcheck[@]}" ../../tst_dalrfcmdsettings)
+        ;;
     inspect)
         install_missing
         build
@@ -78,7 +92,7 @@ case "$command" in
         "$build_dir/tools/dal-inspect/dal-inspect" "$@"
         ;;
     *)
-        echo "usage: scripts/run.sh test | docs | inspect [dal-inspect arguments]" >&2
+        echo "usage: scripts/run.sh test | docs | valgrind | inspect [dal-inspect arguments]" >&2
         exit 2
         ;;
 esac
