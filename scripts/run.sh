@@ -8,6 +8,8 @@
 #   scripts/run.sh docs                 build the API documentation (installs doxygen)
 #   scripts/run.sh fuzz [SECONDS] [JOBS] build the libFuzzer targets with clang and run
 #                                       each for SECONDS (default 600), JOBS at a time
+#   scripts/run.sh valgrind             build, then run valgrind memcheck over dal-inspect check
+#                                       and tst_dalrfcmdsettings; errors or definite leaks fail
 #
 # Missing build dependencies are installed with apt-get first (Debian).
 set -euo pipefail
@@ -110,6 +112,18 @@ case "$command" in
         install_missing
         fuzz "${1:-600}" "${2:-$jobs}"
         ;;
+    valgrind)
+        install_missing
+        command -v valgrind >/dev/null 2>&1 || apt_install valgrind
+        build
+        memcheck=(valgrind --tool=memcheck --leak-check=full --errors-for-leak-kinds=definite
+                  --error-exitcode=1)
+        [ -f tests/valgrind.supp ] && memcheck+=(--suppressions="$PWD/tests/valgrind.supp")
+        "${memcheck[@]}" "$build_dir/tools/dal-inspect/dal-inspect" check
+        workdir="$build_dir/tests/work/tst_dalrfcmdsettings"
+        mkdir -p "$workdir"
+        (cd "$workdir" && "${memcheck[@]}" ../../tst_dalrfcmdsettings)
+        ;;
     inspect)
         install_missing
         build
@@ -117,7 +131,7 @@ case "$command" in
         "$build_dir/tools/dal-inspect/dal-inspect" "$@"
         ;;
     *)
-        echo "usage: scripts/run.sh test | docs | fuzz [SECONDS] [JOBS] | inspect [dal-inspect arguments]" >&2
+        echo "usage: scripts/run.sh test | docs | fuzz [SECONDS] [JOBS] | valgrind | inspect [dal-inspect arguments]" >&2
         exit 2
         ;;
 esac

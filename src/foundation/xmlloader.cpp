@@ -7,6 +7,18 @@
 #include <QFile>
 #include <QFileInfo>
 
+namespace {
+
+// Opens regular files only: opening a FIFO would block until a writer comes,
+// and a directory or device is no configuration file. Anything else counts
+// as a file that cannot be opened.
+bool openRegularFile(QFile &file)
+{
+    return QFileInfo(file.fileName()).isFile() && file.open(QIODevice::ReadOnly);
+}
+
+} // namespace
+
 int DALCommon::openDomDocument(QString const &fileName, QString const &docName,
                                QDomDocument **document, bool relativeToRoot)
 {
@@ -17,12 +29,12 @@ int DALCommon::openDomDocument(QString const &fileName, QString const &docName,
     int result = 0;
     QString detail;
     QFile file(path);
-    bool opened = file.open(QIODevice::ReadOnly);
+    bool opened = openRegularFile(file);
     if (!opened && lowerName != fileName) {
         // Configuration trees come from case-insensitive file systems: a file
         // that exists only under the spelling it was named by is read under it.
         file.setFileName(relativeToRoot ? m_configRoot + fileName : fileName);
-        opened = file.open(QIODevice::ReadOnly);
+        opened = openRegularFile(file);
         if (!opened)
             file.setFileName(path);
     }
