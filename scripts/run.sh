@@ -5,6 +5,8 @@
 #                                       under ASan/UBSan/LSan, and check the installed package
 #   scripts/run.sh inspect [ARGS...]    build, then run dal-inspect ARGS (default: devices)
 #   scripts/run.sh docs                 build the API documentation (installs doxygen)
+#   scripts/run.sh bench [ARGS...]      build (Release) and run dal-bench ARGS (installs
+#                                       libbenchmark-dev); see BENCHMARKS.md
 #
 # Missing build dependencies are installed with apt-get first (Debian).
 set -euo pipefail
@@ -33,9 +35,23 @@ install_missing() {
     apt_install "${missing[@]}"
 }
 
+# The benchmark program is compiled along when Google Benchmark is installed.
 build() {
-    cmake -S . -B "$build_dir" -DDAL_WARNINGS_AS_ERRORS=ON
+    local bench=OFF
+    dpkg -s libbenchmark-dev >/dev/null 2>&1 && bench=ON
+    cmake -S . -B "$build_dir" -DDAL_WARNINGS_AS_ERRORS=ON -DDAL_BUILD_BENCH=$bench
     cmake --build "$build_dir" -j "$jobs"
+}
+
+# A small generated tree must read without a message.
+generated_tree_check() {
+    local dir
+    dir=$(mktemp -d /tmp/dal-gen-check.XXXXXX)
+    dir=${dir,,}
+    mkdir -p "$dir"
+    "$build_dir/bench/gen/dal-bench-gen" --devices 3 --categories 2 --settings 4 --tf-share 2 "$dir/tree"
+    "$build_dir/tools/dal-inspect/dal-inspect" check --root "$dir/tree"
+    rm -rf "$dir"
 }
 
 # The same tests with AddressSanitizer, UndefinedBehaviorSanitizer and
@@ -57,6 +73,7 @@ case "$command" in
         install_missing
         build
         (cd "$build_dir" && ctest --output-on-failure -j "$jobs")
+        generated_tree_check
         sanitizer_tests
         scripts/check-install.sh "$build_dir"
         # Undocumented public members fail the docs target; it is checked
@@ -71,6 +88,15 @@ case "$command" in
         build
         cmake --build "$build_dir" --target docs
         ;;
+    bench)
+        install_missing
+        dpkg -s libbenchmark-dev >/dev/null 2>&1 || apt_install libbenchmark-dev
+        dir="${build_dir}-bench"
+        cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Release -DDAL_WARNINGS_AS_ERRORS=ON \
+            -DDAL_BUILD_BENCH=ON -DDAL_BUILD_TESTS=OFF
+        cmake --build "$dir" -j "$jobs" --target dal-bench
+        "$dir/bench/dal-bench" "$@"
+        ;;
     inspect)
         install_missing
         build
@@ -78,7 +104,7 @@ case "$command" in
         "$build_dir/tools/dal-inspect/dal-inspect" "$@"
         ;;
     *)
-        echo "usage: scripts/run.sh test | docs | inspect [dal-inspect arguments]" >&2
+        echo "usage: scripts/run.sh test | docs | bench [dal-bench arguments] | inspect [dal-inspect arguments]" >&2
         exit 2
         ;;
 esac
