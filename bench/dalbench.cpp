@@ -412,7 +412,11 @@ int main(int argc, char *argv[])
 
     if (callgrind) {
         // Each case once to warm up, then once between zeroed and dumped counters.
+        // DAL_BENCH_ONLY=PREFIX limits the run to the cases whose name starts so.
+        const std::string only = qEnvironmentVariable("DAL_BENCH_ONLY").toStdString();
         for (const Case &c : all) {
+            if (c.name.compare(0, only.size(), only) != 0)
+                continue;
             if (c.setUp)
                 c.setUp();
             c.run();
