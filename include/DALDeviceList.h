@@ -3,6 +3,7 @@
 
 #include "dal_export.h"
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -75,6 +76,8 @@ private:
     QString m_rootDir;
     int m_status;
     QString m_latestErrorMessage;
+    // Device name to the position of its first Device element, built on the first lookup.
+    mutable QHash<QString, int> m_deviceIndex;
 };
 
 #endif // DALDEVICELIST_H

@@ -188,6 +188,7 @@ private:
 
     int mergeAllSettings(CmdSetting &setting);
     int mergeSettings(QList<Command> *target, QList<Command> *source, bool appendNew);
+    int mergeIndexed(QList<Command> *target, QList<Command> *source, bool appendNew);
     int mergeCommand(Command &target, Command &source);
     void mergeOverrideField(Command &target, Command &source);
 

@@ -3,6 +3,7 @@
 
 #include "dal_export.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -61,7 +62,11 @@ private:
     void appendIndex(const QString &fieldName, const int &index);
     bool mapContains(const QString &fieldName);
 
+    int findPosition(const QString &fieldName) const;
+
     QList<OverrideIndexEntry> m_entries;
+    // Name to position in m_entries, kept once the map has grown long; empty before.
+    QHash<QString, int> m_positions;
 };
 
 #endif // DALRFOVERRIDEMAP_H

@@ -10,6 +10,8 @@
 #                                       each for SECONDS (default 600), JOBS at a time
 #   scripts/run.sh valgrind             build, then run valgrind memcheck over dal-inspect check
 #                                       and tst_dalrfcmdsettings; errors or definite leaks fail
+#   scripts/run.sh bench [ARGS...]      build (Release) and run dal-bench ARGS (installs
+#                                       libbenchmark-dev); see BENCHMARKS.md
 #
 # Missing build dependencies are installed with apt-get first (Debian).
 set -euo pipefail
@@ -38,9 +40,23 @@ install_missing() {
     apt_install "${missing[@]}"
 }
 
+# The benchmark program is compiled along when Google Benchmark is installed.
 build() {
-    cmake -S . -B "$build_dir" -DDAL_WARNINGS_AS_ERRORS=ON
+    local bench=OFF
+    dpkg -s libbenchmark-dev >/dev/null 2>&1 && bench=ON
+    cmake -S . -B "$build_dir" -DDAL_WARNINGS_AS_ERRORS=ON -DDAL_BUILD_BENCH=$bench
     cmake --build "$build_dir" -j "$jobs"
+}
+
+# A small generated tree must read without a message.
+generated_tree_check() {
+    local dir
+    dir=$(mktemp -d /tmp/dal-gen-check.XXXXXX)
+    dir=${dir,,}
+    mkdir -p "$dir"
+    "$build_dir/bench/gen/dal-bench-gen" --devices 3 --categories 2 --settings 4 --tf-share 2 "$dir/tree"
+    "$build_dir/tools/dal-inspect/dal-inspect" check --root "$dir/tree"
+    rm -rf "$dir"
 }
 
 # The same tests with AddressSanitizer, UndefinedBehaviorSanitizer and
@@ -91,6 +107,7 @@ case "$command" in
         install_missing
         build
         (cd "$build_dir" && ctest --output-on-failure -j "$jobs")
+        generated_tree_check
         sanitizer_tests
         scripts/check-install.sh "$build_dir"
         # Every fuzz target for a few seconds: they build, start and survive
@@ -124,6 +141,15 @@ case "$command" in
         mkdir -p "$workdir"
         (cd "$workdir" && "${memcheck[@]}" ../../tst_dalrfcmdsettings)
         ;;
+    bench)
+        install_missing
+        dpkg -s libbenchmark-dev >/dev/null 2>&1 || apt_install libbenchmark-dev
+        dir="${build_dir}-bench"
+        cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Release -DDAL_WARNINGS_AS_ERRORS=ON \
+            -DDAL_BUILD_BENCH=ON -DDAL_BUILD_TESTS=OFF
+        cmake --build "$dir" -j "$jobs" --target dal-bench
+        "$dir/bench/dal-bench" "$@"
+        ;;
     inspect)
         install_missing
         build
@@ -131,7 +157,7 @@ case "$command" in
         "$build_dir/tools/dal-inspect/dal-inspect" "$@"
         ;;
     *)
-        echo "usage: scripts/run.sh test | docs | fuzz [SECONDS] [JOBS] | valgrind | inspect [dal-inspect arguments]" >&2
+        echo "usage: scripts/run.sh test | docs | fuzz [SECONDS] [JOBS] | valgrind | bench [dal-bench arguments] | inspect [dal-inspect arguments]" >&2
         exit 2
         ;;
 esac

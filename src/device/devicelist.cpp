@@ -60,6 +60,7 @@ void DALDeviceList::copyFrom(DALDeviceList const &other)
     m_rootDir = other.m_rootDir;
     m_status = other.m_status;
     m_latestErrorMessage = other.m_latestErrorMessage;
+    m_deviceIndex = other.m_deviceIndex;
 }
 
 void DALDeviceList::release()
@@ -163,11 +164,20 @@ QString DALDeviceList::getDeviceTagValue(QString const &device, QString const &t
     // The pointer member is what the const query fills on first use.
     if (m_pDeviceNodes->isEmpty())
         *m_pDeviceNodes = m_pDocument->elementsByTagName(QStringLiteral("Device"));
-    for (int i = 0; i < m_pDeviceNodes->count(); ++i) {
-        const QDomNode deviceNode = m_pDeviceNodes->item(i);
-        if (firstChildValue(deviceNode.firstChild()) == device)
-            return firstChildValue(DALDom::firstElementByTagName(deviceNode, tag));
+    // The document does not change after reading, so the name of every Device
+    // element is taken once; the first element of a name wins, as in a walk.
+    if (m_deviceIndex.isEmpty()) {
+        const int count = m_pDeviceNodes->count();
+        m_deviceIndex.reserve(count);
+        for (int i = 0; i < count; ++i) {
+            const QString name = firstChildValue(m_pDeviceNodes->item(i).firstChild());
+            if (!m_deviceIndex.contains(name))
+                m_deviceIndex.insert(name, i);
+        }
     }
+    const auto found = m_deviceIndex.constFind(device);
+    if (found != m_deviceIndex.constEnd())
+        return firstChildValue(DALDom::firstElementByTagName(m_pDeviceNodes->item(found.value()), tag));
     DALCommon::setError(6, QString());
     return QStringLiteral("");
 }

@@ -2,15 +2,8 @@
 
 namespace {
 
-template <typename Entries>
-auto findEntry(Entries &entries, const QString &fieldName) -> decltype(&entries.first())
-{
-    for (auto &entry : entries) {
-        if (entry.fieldName == fieldName)
-            return &entry;
-    }
-    return nullptr;
-}
+// Maps with more entries than this find names through m_positions.
+const int kIndexThreshold = 16;
 
 } // namespace
 
@@ -21,28 +14,50 @@ DALRfOverrideMap::~DALRfOverrideMap() = default;
 
 void DALRfOverrideMap::addOverrideIndex(const QString &fieldName, const int &index)
 {
-    if (mapContains(fieldName))
+    if (mapContains(fieldName)) {
         appendIndex(fieldName, index);
-    else
-        m_entries.append(OverrideIndexEntry{fieldName, QList<int>{index}});
+        return;
+    }
+    m_entries.append(OverrideIndexEntry{fieldName, QList<int>{index}});
+    if (!m_positions.isEmpty()) {
+        m_positions.insert(fieldName, m_entries.size() - 1);
+    } else if (m_entries.size() > kIndexThreshold) {
+        // Names are unique: an entry is only created for a new name.
+        m_positions.reserve(m_entries.size() * 2);
+        for (int i = 0; i < m_entries.size(); ++i)
+            m_positions.insert(m_entries.at(i).fieldName, i);
+    }
+}
+
+int DALRfOverrideMap::findPosition(const QString &fieldName) const
+{
+    if (!m_positions.isEmpty())
+        return m_positions.value(fieldName, -1);
+    for (int i = 0; i < m_entries.size(); ++i) {
+        if (m_entries.at(i).fieldName == fieldName)
+            return i;
+    }
+    return -1;
 }
 
 void DALRfOverrideMap::appendIndex(const QString &fieldName, const int &index)
 {
-    OverrideIndexEntry *entry = findEntry(m_entries, fieldName);
-    if (entry && !entry->indexes.contains(index))
-        entry->indexes.append(index);
+    const int position = findPosition(fieldName);
+    if (position >= 0 && !m_entries.at(position).indexes.contains(index))
+        m_entries[position].indexes.append(index);
 }
 
 void DALRfOverrideMap::removeOverrideIndex(const QString &fieldName, const int &index)
 {
-    if (OverrideIndexEntry *entry = findEntry(m_entries, fieldName))
-        entry->indexes.removeOne(index);
+    const int position = findPosition(fieldName);
+    if (position >= 0)
+        m_entries[position].indexes.removeOne(index);
 }
 
 void DALRfOverrideMap::clear()
 {
     m_entries.clear();
+    m_positions.clear();
 }
 
 int DALRfOverrideMap::fieldNameCount()
@@ -69,13 +84,13 @@ QStringList DALRfOverrideMap::getFieldNames()
 const QList<int> &DALRfOverrideMap::getIndexes(const QString &fieldName)
 {
     static const QList<int> none;
-    const OverrideIndexEntry *entry = findEntry(qAsConst(m_entries), fieldName);
-    return entry ? entry->indexes : none;
+    const int position = findPosition(fieldName);
+    return position >= 0 ? m_entries.at(position).indexes : none;
 }
 
 bool DALRfOverrideMap::mapContains(const QString &fieldName)
 {
-    return findEntry(qAsConst(m_entries), fieldName) != nullptr;
+    return findPosition(fieldName) >= 0;
 }
 
 bool DALRfOverrideMap::operator==(const DALRfOverrideMap &other) const

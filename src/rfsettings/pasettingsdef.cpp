@@ -22,6 +22,9 @@ QString fileMissing(QString const &fileName)
     return QObject::tr("File does not exists, filename: %1").arg(fileName);
 }
 
+// Files with more designs than this find a design through an index.
+const int kIndexThreshold = 16;
+
 } // namespace
 
 DALPaSettingsDef::DALPaSettingsDef(const QString &directory, const QString &deviceName,
@@ -65,6 +68,7 @@ void DALPaSettingsDef::copyRecords(const DALPaSettingsDef &other)
 
 void DALPaSettingsDef::releaseRecords()
 {
+    m_designIndex.clear();
     qDeleteAll(m_paSettings);
     m_paSettings.clear();
 }
@@ -85,6 +89,15 @@ DALPaSettingsDef::PaSettingTable *DALPaSettingsDef::getPaSettingTable(QString fi
         DALCommon::setError(5, fileMissing(fileName));
         return nullptr;
     }
+    if (const QVector<int> *positions = designPositions(settings, rfDesign)) {
+        for (int position : *positions) {
+            for (FrequencyRange &range : settings->rfDesigns[position].frequencyRanges) {
+                if (range.min <= frequency && frequency <= range.max)
+                    return &range.paSettingTable;
+            }
+        }
+        return &settings->defaultPaTable;
+    }
     for (RfDesign &design : settings->rfDesigns) {
         if (design.name != rfDesign)
             continue;
@@ -94,6 +107,39 @@ DALPaSettingsDef::PaSettingTable *DALPaSettingsDef::getPaSettingTable(QString fi
         }
     }
     return &settings->defaultPaTable;
+}
+
+// The designs named @p rfDesign, in document order, for a file of many
+// designs; null for short files and when the designs no longer agree with the
+// index (the records are open to the host), so that the caller walks them.
+const QVector<int> *DALPaSettingsDef::designPositions(const PaSettings *settings, const QString &rfDesign)
+{
+    const QList<RfDesign> &designs = settings->rfDesigns;
+    if (designs.size() <= kIndexThreshold)
+        return nullptr;
+    auto index = m_designIndex.find(settings);
+    if (index != m_designIndex.end() && index->count != designs.size()) {
+        m_designIndex.erase(index);
+        index = m_designIndex.end();
+    }
+    if (index == m_designIndex.end()) {
+        DesignIndex built;
+        built.count = designs.size();
+        built.byName.reserve(designs.size());
+        for (int i = 0; i < designs.size(); ++i)
+            built.byName[designs.at(i).name].append(i);
+        index = m_designIndex.insert(settings, built);
+    }
+    static const QVector<int> none;
+    const auto found = index->byName.constFind(rfDesign);
+    const QVector<int> &positions = found == index->byName.constEnd() ? none : found.value();
+    for (int position : positions) {
+        if (designs.at(position).name != rfDesign) {
+            m_designIndex.erase(index);
+            return nullptr;
+        }
+    }
+    return &positions;
 }
 
 QList<DALRfCmdSettings::Command> DALPaSettingsDef::getPaSettingCommands(PaSettingTable *table, QString &text)

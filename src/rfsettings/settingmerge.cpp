@@ -4,12 +4,19 @@
 
 #include "DALCommon.h"
 
+#include <QHash>
+#include <QSet>
+#include <QVector>
+
 #include <cstring>
 #include <type_traits>
 
 namespace {
 
 const QString kCategoriesFile = QStringLiteral("categories.xml");
+
+// Lists longer than this are merged through a name index instead of a walk.
+const int kIndexThreshold = 16;
 
 template <typename List, typename Key>
 auto findByName(List &list, const Key &name) -> decltype(&list.first())
@@ -123,6 +130,38 @@ int DALRfCmdSettings::mergeAllSettings(CmdSetting &setting)
     return 0;
 }
 
+// The same merge as the nested walk of mergeSettings for long lists: every
+// target command takes every source command of its name in source order, then
+// source commands whose name the target lacks are appended (the first of a name
+// only, since it joins the target).
+int DALRfCmdSettings::mergeIndexed(QList<Command> *target, QList<Command> *source, bool appendNew)
+{
+    QHash<QString, QVector<int>> sourceByName;
+    sourceByName.reserve(source->size());
+    for (int s = 0; s < source->size(); ++s)
+        sourceByName[source->at(s).name].append(s);
+    QSet<QString> targetNames;
+    targetNames.reserve(target->size() + source->size());
+    for (int t = 0; t < target->size(); ++t) {
+        Command &command = (*target)[t];
+        targetNames.insert(command.name);
+        const auto matches = sourceByName.constFind(command.name);
+        if (matches == sourceByName.constEnd())
+            continue;
+        for (int s : matches.value())
+            mergeCommand(command, (*source)[s]);
+    }
+    if (appendNew) {
+        for (const Command &command : qAsConst(*source)) {
+            if (targetNames.contains(command.name))
+                continue;
+            targetNames.insert(command.name);
+            target->append(command);
+        }
+    }
+    return 0;
+}
+
 int DALRfCmdSettings::mergeSettings(QList<Command> *target, QList<Command> *source, bool appendNew)
 {
     if (target == source) {
@@ -130,6 +169,9 @@ int DALRfCmdSettings::mergeSettings(QList<Command> *target, QList<Command> *sour
         QList<Command> snapshot = *source;
         return mergeSettings(target, &snapshot, appendNew);
     }
+
+    if (target->size() * source->size() > kIndexThreshold * kIndexThreshold)
+        return mergeIndexed(target, source, appendNew);
 
     for (int t = 0; t < target->size(); ++t) {
         for (int s = 0; s < source->size(); ++s) {
