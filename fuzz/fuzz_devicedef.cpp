@@ -11,12 +11,11 @@ extern "C" int LLVMFuzzerTestOneInput(uint8_t const *data, size_t size)
 {
     FuzzTree::reset();
     QDomDocument document;
-    if (!FuzzTree::parseAsHost(QByteArray(reinterpret_cast<char const *>(data), static_cast<int>(size)), &document))
+    const std::unique_ptr<DALDeviceDef> parsed = FuzzTree::copyOfParsed<DALDeviceDef>(
+        QByteArray(reinterpret_cast<char const *>(data), static_cast<int>(size)), &document);
+    if (!parsed)
         return 0;
-    auto definition = std::make_unique<DALDeviceDef>(&document);
-    DALDeviceDef copy(*definition);
-    copy = *definition;
-    definition.reset();
+    DALDeviceDef &copy = *parsed;
     int total = 0;
     if (DALDeviceDef::DeviceDef *def = copy.getDeviceDefinition()) {
         for (const DALDeviceDef::Package &package : def->packages)

@@ -13,12 +13,10 @@ extern "C" int LLVMFuzzerTestOneInput(uint8_t const *data, size_t size)
     FuzzTree::reset();
     const QByteArray content(reinterpret_cast<char const *>(data), static_cast<int>(size));
     QDomDocument document;
-    if (!FuzzTree::parseAsHost(content, &document))
+    const std::unique_ptr<DALIoPinDef> parsed = FuzzTree::copyOfParsed<DALIoPinDef>(content, &document);
+    if (!parsed)
         return 0;
-    auto pins = std::make_unique<DALIoPinDef>(&document);
-    DALIoPinDef copy(*pins);
-    copy = *pins;
-    pins.reset();
+    DALIoPinDef &copy = *parsed;
     document.clear(); // the pins must not refer to the document any more
 
     int total = copy.getStatus();

@@ -12,12 +12,10 @@ extern "C" int LLVMFuzzerTestOneInput(uint8_t const *data, size_t size)
     FuzzTree::reset();
     const QByteArray content(reinterpret_cast<char const *>(data), static_cast<int>(size));
     QDomDocument document;
-    if (!FuzzTree::parseAsHost(content, &document))
+    const std::unique_ptr<DALIoRegisterDef> parsed = FuzzTree::copyOfParsed<DALIoRegisterDef>(content, &document);
+    if (!parsed)
         return 0;
-    auto registers = std::make_unique<DALIoRegisterDef>(&document);
-    DALIoRegisterDef copy(*registers);
-    copy = *registers;
-    registers.reset();
+    DALIoRegisterDef &copy = *parsed;
 
     int total = copy.getStatus();
     if (QList<DALIoRegisterDef::IoRegister> *list = copy.getIoRegisterDefinition()) {

@@ -12,12 +12,10 @@ extern "C" int LLVMFuzzerTestOneInput(uint8_t const *data, size_t size)
     FuzzTree::reset();
     const QByteArray content(reinterpret_cast<char const *>(data), static_cast<int>(size));
     QDomDocument document;
-    if (!FuzzTree::parseAsHost(content, &document))
+    const std::unique_ptr<DALUiTranslation> parsed = FuzzTree::copyOfParsed<DALUiTranslation>(content, &document);
+    if (!parsed)
         return 0;
-    auto translation = std::make_unique<DALUiTranslation>(&document);
-    DALUiTranslation copy(*translation);
-    copy = *translation;
-    translation.reset();
+    DALUiTranslation &copy = *parsed;
     int total = copy.getStatus();
     for (const QString &name : FuzzTree::names(content, 16))
         total += FuzzTree::consume(copy.getUiName(name)) + FuzzTree::consume(copy.getLogicName(name));

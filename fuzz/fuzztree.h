@@ -2,14 +2,14 @@
 #define DAL_FUZZTREE_H
 
 #include <QByteArray>
+#include <QDomDocument>
 #include <QList>
 #include <QString>
 #include <QStringList>
 
 #include <cstddef>
 #include <cstdint>
-
-class QDomDocument;
+#include <memory>
 
 // Shared scaffolding of the fuzz targets.
 //
@@ -43,6 +43,20 @@ void write(QString const &relative, QByteArray const &content);
 // well-formed or that Qt's recursive parser could not take (too deep, too
 // large): the host's own loader has to refuse such documents.
 bool parseAsHost(QByteArray const &content, QDomDocument *document);
+
+// Builds a T from content parsed as a host would (into document), then copies
+// it, assigns over the copy and destroys the original: the caller inspects a
+// copy that must stand on its own. nullptr for input a host would refuse.
+template <typename T>
+std::unique_ptr<T> copyOfParsed(QByteArray const &content, QDomDocument *document)
+{
+    if (!parseAsHost(content, document))
+        return nullptr;
+    auto original = std::make_unique<T>(document);
+    auto copy = std::make_unique<T>(*original);
+    *copy = *original;
+    return copy;
+}
 
 // Candidate lookup keys taken from content: every "name" attribute and the
 // text of every element without element children, at most limit of them, in

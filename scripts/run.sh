@@ -95,7 +95,7 @@ fuzz() {
         "$0/fuzz/{}" -max_total_time="$1" -timeout=20 -rss_limit_mb=2048 -max_len=1048576 \
             -dict="$2/xml.dict" -artifact_prefix="$3/{}-" -print_final_stats=1 \
             "$4/{}" "$2/{}" >"$3/{}.log" 2>&1 || { echo "{}: FAILED, see $3/{}.log"; exit 1; }
-        echo "{}: $(grep -h stat::number_of_executed_units "$3/{}.log" | tr -s " " | cut -d" " -f2) executions"' \
+        echo "{}: $(grep -ah stat::number_of_executed_units "$3/{}.log" | tr -s " " | cut -d" " -f2) executions"' \
         "$dir" "$seconds" "$seeds" "$findings" "$corpus" || failed=1
     return $failed
 }
@@ -139,7 +139,7 @@ case "$command" in
         "${memcheck[@]}" "$build_dir/tools/dal-inspect/dal-inspect" check
         workdir="$build_dir/tests/work/tst_dalrfcmdsettings"
         mkdir -p "$workdir"
-        (cd "$workdir" && "${memcheck[@]}" ../../tst_dalrfcmdsettings)
+        (cd "$workdir" && DAL_TEST_NO_TIMING=1 "${memcheck[@]}" ../../tst_dalrfcmdsettings)
         ;;
     bench)
         install_missing

@@ -551,6 +551,10 @@ void TestDALRfCmdSettings::readingGrowsLinearly()
 #ifdef DAL_TEST_SANITIZED
     QSKIP("timing is not meaningful in a sanitizer build");
 #endif
+    // Set by scripts/run.sh valgrind: under memcheck the tree is read some
+    // fifty times slower and the timing says nothing.
+    if (qEnvironmentVariableIsSet("DAL_TEST_NO_TIMING"))
+        QSKIP("timing is switched off (DAL_TEST_NO_TIMING)");
     // 50 categories of 20 settings, each naming four test-function files of
     // its own: 1000 setting files and 4000 command files. A tenth of it is
     // read first; the per-file cost must not grow with the size of the tree.
@@ -576,20 +580,22 @@ void TestDALRfCmdSettings::readingGrowsLinearly()
     };
 
     int read = 0;
-    const qint64 small = timeRead(5, false, &read);
+    // Each size is timed twice and the faster run kept, so a burst of load
+    // from other processes on the machine does not decide the outcome.
+    const qint64 small = qMin(timeRead(5, false, &read), timeRead(5, false, &read));
     QVERIFY(small > 0);
     QCOMPARE(read, 100);
-    const qint64 large = timeRead(50, false, &read);
+    qint64 large = timeRead(50, false, &read);
     QVERIFY(large > 0);
     QCOMPARE(read, 1000);
     const qint64 shared = timeRead(50, true, &read);
     QVERIFY(shared > 0);
     QCOMPARE(read, 1000);
 
+    const qint64 bareShared = bareParse;
+    large = qMin(large, timeRead(50, false, &read));
     const double perFileSmall = small / 500.0 / 1000.0;
     const double perFileLarge = large / 5000.0 / 1000.0;
-    const qint64 bareShared = bareParse;
-    timeRead(50, false, &read);
     qInfo("5000 files: %.1f ms, %.1f us per file (500 files: %.1f us per file), bare parse %.1f ms; "
           "1000 settings sharing four test-function files: %.1f ms, bare parse of its distinct files %.1f ms",
           large / 1e6, perFileLarge, perFileSmall, bareParse / 1e6, shared / 1e6, bareShared / 1e6);

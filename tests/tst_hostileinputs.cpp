@@ -5,13 +5,19 @@
 #include "DALCommon.h"
 #include "DALDeviceDescr.h"
 #include "DALDeviceList.h"
+#include "DALIoRegisterDef.h"
 #include "DALPacket.h"
+#include "DALPaSettingsDef.h"
 #include "DALParamCmdMapping.h"
 #include "DALParamDef.h"
 #include "DALRadioParDef.h"
 #include "DALRfCmdDef.h"
+#include "DALRfCmdSettings.h"
+#include "DALRfFrontEndSettings.h"
+#include "DALRfOverrideDef.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QDomDocument>
 #include <QElapsedTimer>
 #include <QFile>
@@ -116,6 +122,8 @@ private slots:
     void externalEntityIsNotRead();
     void namesWithSpacesAndNonAscii_data();
     void namesWithSpacesAndNonAscii();
+    void numberOutOfRange_data();
+    void numberOutOfRange();
 };
 
 void TestHostileInputs::hostileFile_data()
@@ -291,6 +299,133 @@ void TestHostileInputs::namesWithSpacesAndNonAscii()
              QStringList(QStringLiteral("File open failed: ")
                          + QFileInfo(tree.path(dir + QStringLiteral("/rf_command_definitions.xml")))
                                .absoluteFilePath()));
+}
+
+
+// Far more digits than any field's type holds, decimal or hexadecimal.
+static const QString kHuge = QStringLiteral("99999999999999999999999999");
+
+void TestHostileInputs::numberOutOfRange_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<QByteArray>("reader");
+    QTest::addColumn<QString>("message"); // empty: the number is ignored without a message
+
+    const QString h = kHuge;
+    // Error-list prefixes of codes 1 and 5.
+    const QString open = QStringLiteral("File open failed: ");
+    const QString config = QStringLiteral("Configuration parameter error: ");
+    QTest::newRow("radio parameter position")
+        << "vo4725/radio_par_definitions.xml" << "<position>0</position>"
+        << "<position>" + h + "</position>" << QByteArray("radiopar")
+        << open + "Invalid position of field modType in radio_par_definitions.xml";
+    QTest::newRow("command id")
+        << "vo4725/rf_command_definitions.xml" << "<id>0x3806</id>" << "<id>0x" + h + "</id>"
+        << QByteArray("rfcmddef") << open + "Invalid id value for command CMD_PROP_RADIO_SETUP";
+    QTest::newRow("pointer offset")
+        << "vo4725/rf_command_definitions.xml" << "<Offset>0</Offset>" << "<Offset>" + h + "</Offset>"
+        << QByteArray("rfcmddef") << open + "Invalid offset value given for pointer type element. Value: " + h;
+    QTest::newRow("range step")
+        << "vo4725/param_definition.xml" << "step=\"2\"" << "step=\"" + h + "\"" << QByteArray("paramdef")
+        << open + "Invalid \"step\" attribute in param_definition.xml. The data must be given as a numeric value.";
+    QTest::newRow("PA range min")
+        << "vo4725/pa/pasettings.xml" << "<Min>863</Min>" << "<Min>" + h + "</Min>" << QByteArray("pa")
+        << open + "Invalid Min frequency: " + h;
+    QTest::newRow("PA range max")
+        << "vo4725/pa/pasettings.xml" << "<Max>876</Max>" << "<Max>" + h + "</Max>" << QByteArray("pa")
+        << open + "Invalid Max frequency: " + h;
+    QTest::newRow("PA value")
+        << "vo4725/pa/pasettings.xml" << "<Value>0xA63F</Value>" << "<Value>0x" + h + "</Value>"
+        << QByteArray("pa") << config + "Incorrect PA setting value: 0x" + h + ", Current File: pasettings.xml, Device: VO4725";
+    QTest::newRow("front-end range min")
+        << "vo4725/frontend_settings.xml" << "<Min>863</Min>" << "<Min>" + h + "</Min>"
+        << QByteArray("frontend") << QString();
+    QTest::newRow("front-end range max")
+        << "vo4725/frontend_settings.xml" << "<Max>876</Max>" << "<Max>" + h + "</Max>" << QByteArray("frontend")
+        << open + "Invalid value specified for the \"FrequencyRange\" in the frontend_settings.xml file.";
+    QTest::newRow("override write-custom value")
+        << "vo4725/overrides/override_prop_868.xml" << "<Values>16, 0, 255, 1</Values>"
+        << "<Values>16, " + h + ", 255, 1</Values>" << QByteArray("override")
+        << config + "Invalid format of Custom Write Values, write custom name: frontEndInit";
+    QTest::newRow("IO register address")
+        << "vo4725/io_registers.xml" << "address=\"0x0003\"" << "address=\"0x" + h + "\""
+        << QByteArray("ioregisters") << open + "Invalid value of IO register address: IOCFG0";
+    QTest::newRow("packet field length")
+        << "packet/prop_basic.xml" << "<Length>1</Length>" << "<Length>" + h + "</Length>"
+        << QByteArray("packet") << "Node Length= " + h + " : invalid";
+}
+
+void TestHostileInputs::numberOutOfRange()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    QFETCH(QByteArray, reader);
+    QFETCH(QString, message);
+
+    // The sample tree names its device directories relative to the working
+    // directory, so the copy is read from inside itself.
+    FixtureTree tree;
+    QVERIFY(tree.isValid());
+    const QString sample = QStringLiteral(DAL_SAMPLE_TREE);
+    QDirIterator files(sample, QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        const QString source = files.next();
+        QFile in(source);
+        QVERIFY(in.open(QIODevice::ReadOnly));
+        QVERIFY(tree.write(QDir(sample).relativeFilePath(source), in.readAll()));
+    }
+    QFile original(tree.path(file));
+    QVERIFY(original.open(QIODevice::ReadOnly));
+    QString content = QString::fromUtf8(original.readAll());
+    original.close();
+    QVERIFY2(content.contains(from), qPrintable(from));
+    content.replace(content.indexOf(from), from.size(), to);
+    QVERIFY(tree.write(file, content.toUtf8()));
+    const QString previous = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(tree.root()));
+
+    QString device = QStringLiteral("VO4725");
+    int packetStatus = 0;
+    if (reader == "radiopar") {
+        DALRadioParDef def(device);
+    } else if (reader == "rfcmddef") {
+        DALRfCmdDef def(device);
+    } else if (reader == "paramdef") {
+        DALParamDef def(device);
+    } else if (reader == "pa" || reader == "frontend") {
+        DALRfCmdSettings settings(device);
+        DALCommon::clearErrorList();
+        if (reader == "pa")
+            DALPaSettingsDef pa(QString(), device, &settings, true);
+        else
+            DALRfFrontEndSettings frontEnds(device, &settings);
+    } else if (reader == "override") {
+        DALRfOverrideDef overrides(device);
+    } else if (reader == "ioregisters") {
+        QFile in(tree.path(file));
+        QVERIFY(in.open(QIODevice::ReadOnly));
+        QDomDocument document;
+        QVERIFY(document.setContent(in.readAll()));
+        DALIoRegisterDef registers(&document);
+    } else if (reader == "packet") {
+        DALPacket packet(QStringLiteral("prop_basic"));
+        packetStatus = packet.getStatus();
+    }
+    QVERIFY(QDir::setCurrent(previous));
+
+    const QStringList errors = DALCommon::getErrorList();
+    if (reader == "packet") {
+        // The packet reader keeps its message to itself (and prints it).
+        QCOMPARE(packetStatus, 5);
+        return;
+    }
+    if (message.isEmpty())
+        QVERIFY2(errors.isEmpty(), qPrintable(errors.join(QLatin1Char('\n'))));
+    else
+        QVERIFY2(errors.contains(message), qPrintable(errors.join(QLatin1Char('\n'))));
 }
 
 QTEST_GUILESS_MAIN(TestHostileInputs)

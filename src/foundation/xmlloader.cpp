@@ -17,6 +17,23 @@ bool openRegularFile(QFile &file)
     return QFileInfo(file.fileName()).isFile() && file.open(QIODevice::ReadOnly);
 }
 
+// Reads at most one byte more than the size limit: enough to know that a
+// file is too large. The buffer is sized from the file's own size, so a small
+// file does not cost an allocation of the whole limit; a file that grows while
+// it is read is still read on, in chunks, up to the same cap.
+QByteArray readCapped(QFile &file)
+{
+    const qint64 cap = DALXmlLimits::kMaxFileSize + 1;
+    QByteArray data = file.read(qBound<qint64>(1, file.size() + 1, cap));
+    while (data.size() < cap && !file.atEnd()) {
+        const QByteArray more = file.read(qMin<qint64>(64 * 1024, cap - data.size()));
+        if (more.isEmpty())
+            break;
+        data += more;
+    }
+    return data;
+}
+
 } // namespace
 
 int DALCommon::openDomDocument(QString const &fileName, QString const &docName,
@@ -39,9 +56,7 @@ int DALCommon::openDomDocument(QString const &fileName, QString const &docName,
             file.setFileName(path);
     }
     if (opened) {
-        // Read at most one byte more than the limit: enough to know that a file
-        // (or a device without end, such as a pipe) is too large.
-        const QByteArray data = file.read(DALXmlLimits::kMaxFileSize + 1);
+        const QByteArray data = readCapped(file);
         auto *doc = new QDomDocument(docName);
         QString parserMessage;
         int line = 0;
