@@ -55,6 +55,17 @@ printf 'VO4767W_2G4_PG2.1\0PROP-F' >"$out/fuzz_family/tundra"
 printf 'VO8395_BLE\0BLE' >"$out/fuzz_family/ble"
 printf 'VO4725\0' >"$out/fuzz_family/plain"
 
+# The broken inputs the hostile-input tests use, small enough to mutate:
+# not well-formed, truncated, an entity that expands, bytes that are not
+# UTF-8, deeper nesting than the loader takes.
+for dir in "$out"/fuzz_*; do
+    printf '<Root><a></b></Root>' >"$dir/broken_mismatched"
+    printf '<Root><a name="x' >"$dir/broken_truncated"
+    printf '<!DOCTYPE r [<!ENTITY a "aaaaaaaaaa"><!ENTITY b "&a;&a;&a;&a;">]><r>&b;&b;</r>' >"$dir/broken_entity"
+    printf '<Root name="\377\376\303(">\200\201</Root>' >"$dir/broken_not_utf8"
+    python3 -c 'import sys; sys.stdout.write("<a>" * 1001 + "</a>" * 1001)' >"$dir/broken_deep"
+done
+
 # Element and attribute names of the sample tree, for mutations that keep
 # the vocabulary of the readers.
 { grep -rhoE '<[A-Za-z_][A-Za-z0-9_]*' "$tree" | sed 's/^<//'

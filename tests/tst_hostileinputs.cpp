@@ -24,6 +24,7 @@
 #include <QFileInfo>
 #include <QtTest>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/types.h>
 
@@ -124,6 +125,9 @@ private slots:
     void namesWithSpacesAndNonAscii();
     void numberOutOfRange_data();
     void numberOutOfRange();
+    // Runs last: every input above, the 50 MB file and the 100,000 levels
+    // included, must have fitted in bounded memory.
+    void peakMemoryIsBounded();
 };
 
 void TestHostileInputs::hostileFile_data()
@@ -426,6 +430,16 @@ void TestHostileInputs::numberOutOfRange()
         QVERIFY2(errors.isEmpty(), qPrintable(errors.join(QLatin1Char('\n'))));
     else
         QVERIFY2(errors.contains(message), qPrintable(errors.join(QLatin1Char('\n'))));
+}
+
+void TestHostileInputs::peakMemoryIsBounded()
+{
+    // About 130 MiB in a release build; a sanitizer build needs several times
+    // that for its shadow memory and quarantine.
+    constexpr long kLimitKiB = 1024L * 1024L;
+    struct rusage usage = {};
+    QCOMPARE(::getrusage(RUSAGE_SELF, &usage), 0);
+    QVERIFY2(usage.ru_maxrss < kLimitKiB, qPrintable(QString::number(usage.ru_maxrss) + " KiB"));
 }
 
 QTEST_GUILESS_MAIN(TestHostileInputs)
