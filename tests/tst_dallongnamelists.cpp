@@ -213,6 +213,14 @@ QString firstLevel(DALPaSettingsDef::PaSettingTable *table)
     return table && !table->paSettings.isEmpty() ? table->paSettings.first().text : QStringLiteral("<none>");
 }
 
+// A device whose only settings are the long PA file.
+bool writeLongPaTree(FixtureTree const &tree)
+{
+    return tree.writeDeviceConfig("VO4725", {"categories.xml"}, "vo4725")
+           && tree.write("vo4725/categories.xml", "<R><Default/></R>")
+           && tree.write("vo4725/pa/pasettings.xml", longPaFile());
+}
+
 } // namespace
 
 void TestLongNameLists::paDesignFirstMatch()
@@ -221,9 +229,7 @@ void TestLongNameLists::paDesignFirstMatch()
     QFETCH(int, frequency);
     QFETCH(QString, level);
     FixtureTree tree;
-    QVERIFY(tree.writeDeviceConfig("VO4725", {"categories.xml"}, "vo4725"));
-    QVERIFY(tree.write("vo4725/categories.xml", "<R><Default/></R>"));
-    QVERIFY(tree.write("vo4725/pa/pasettings.xml", longPaFile()));
+    QVERIFY(writeLongPaTree(tree));
     QString device = QStringLiteral("VO4725");
     DALRfCmdSettings settings(device);
     DALPaSettingsDef pa(tree.path("vo4725/pa"), device, &settings, false);
@@ -241,9 +247,7 @@ void TestLongNameLists::paDesignFirstMatch()
 void TestLongNameLists::paDesignRenamedByHost()
 {
     FixtureTree tree;
-    QVERIFY(tree.writeDeviceConfig("VO4725", {"categories.xml"}, "vo4725"));
-    QVERIFY(tree.write("vo4725/categories.xml", "<R><Default/></R>"));
-    QVERIFY(tree.write("vo4725/pa/pasettings.xml", longPaFile()));
+    QVERIFY(writeLongPaTree(tree));
     QString device = QStringLiteral("VO4725");
     DALRfCmdSettings settings(device);
     DALPaSettingsDef pa(tree.path("vo4725/pa"), device, &settings, false);
