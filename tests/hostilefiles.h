@@ -30,6 +30,12 @@ struct Input
     int status;
     QString reason;
     bool (*write)(QString const &path); // puts the input at path
+    // The file loads, but a reader may find it too costly to read: then the
+    // read budget's message stands instead.
+    bool mayExhaustBudget = false;
+    // Too slow for the test suites (and their sanitizer builds): measured by
+    // the benchmark only.
+    bool benchmarkOnly = false;
 };
 
 const QVector<Reader> &readers();
@@ -43,9 +49,10 @@ bool prepareTree(FixtureTree const &tree);
 // path; returns an empty string when it matches, else what is wrong.
 QString checkOutcome(Reader const &reader, Input const &input, QString const &path);
 
-// The loader's own reasons.
+// The loader's own reasons, and the read budget's.
 QString entityReason();
 QString depthReason();
+QString budgetReason();
 
 } // namespace HostileFiles
 

@@ -53,6 +53,7 @@ private slots:
     void deviceBriefFirstMatch();
     void paDesignFirstMatch_data();
     void paDesignFirstMatch();
+    void paDesignRenamedByHost_data();
     void paDesignRenamedByHost();
 };
 
@@ -243,22 +244,74 @@ void TestLongNameLists::paDesignFirstMatch()
     QVERIFY(table != pa.getPaSettingTable("pasettings.xml", design, hz));
 }
 
-// The records are open to the host; lookups follow its changes.
+namespace {
+
+// The lookup as a walk over the records, for comparison.
+QString walkedLevel(DALPaSettingsDef::PaSettings const &file, QString const &design, unsigned short frequency)
+{
+    for (const DALPaSettingsDef::RfDesign &entry : file.rfDesigns) {
+        if (entry.name != design)
+            continue;
+        for (const DALPaSettingsDef::FrequencyRange &range : entry.frequencyRanges) {
+            if (range.min <= frequency && frequency <= range.max)
+                return range.paSettingTable.paSettings.first().text;
+        }
+    }
+    return file.defaultPaTable.paSettings.first().text;
+}
+
+using HostChange = void (*)(DALPaSettingsDef::PaSettings &);
+
+} // namespace
+
+Q_DECLARE_METATYPE(HostChange)
+
+void TestLongNameLists::paDesignRenamedByHost_data()
+{
+    using PaSettings = DALPaSettingsDef::PaSettings;
+    QTest::addColumn<HostChange>("change");
+    QTest::addColumn<QString>("design");
+    QTest::addColumn<int>("frequency");
+    QTest::addColumn<QString>("level");
+    QTest::newRow("first of a name renamed away")
+        << HostChange([](PaSettings &f) { f.rfDesigns[20].name = "gone"; }) << "X" << 150 << "x3";
+    QTest::newRow("earlier design renamed to a later name")
+        << HostChange([](PaSettings &f) { f.rfDesigns[3].name = "X"; }) << "X" << 150 << "p3";
+    QTest::newRow("earlier design renamed to a unique name")
+        << HostChange([](PaSettings &f) { f.rfDesigns[3].name = "P19"; }) << "P19" << 150 << "p3";
+    QTest::newRow("design renamed to a new name")
+        << HostChange([](PaSettings &f) { f.rfDesigns[19].name = "new"; }) << "new" << 150 << "p19";
+    QTest::newRow("design appended")
+        << HostChange([](PaSettings &f) { f.rfDesigns.append(f.rfDesigns.at(5)); f.rfDesigns.last().name = "Z"; })
+        << "Z" << 150 << "p5";
+    QTest::newRow("designs removed in front")
+        << HostChange([](PaSettings &f) { f.rfDesigns.erase(f.rfDesigns.begin(), f.rfDesigns.begin() + 21); })
+        << "X" << 250 << "x2";
+}
+
+// The records are open to the host: lookups follow its changes as a walk does,
+// whether or not the file had been looked up before.
 void TestLongNameLists::paDesignRenamedByHost()
 {
+    QFETCH(HostChange, change);
+    QFETCH(QString, design);
+    QFETCH(int, frequency);
+    QFETCH(QString, level);
     FixtureTree tree;
     QVERIFY(writeLongPaTree(tree));
     QString device = QStringLiteral("VO4725");
     DALRfCmdSettings settings(device);
-    DALPaSettingsDef pa(tree.path("vo4725/pa"), device, &settings, false);
-    QCOMPARE(firstLevel(pa.getPaSettingTable("pasettings.xml", "X", 150)), QStringLiteral("x1"));
-    DALPaSettingsDef::PaSettings *file = pa.getPaSettingsFile("pasettings.xml");
-    QVERIFY(file);
-    file->rfDesigns[20].name = QStringLiteral("gone");
-    QCOMPARE(firstLevel(pa.getPaSettingTable("pasettings.xml", "X", 150)), QStringLiteral("x3"));
-    file->rfDesigns.append(file->rfDesigns.at(5));
-    file->rfDesigns.last().name = QStringLiteral("Z");
-    QCOMPARE(firstLevel(pa.getPaSettingTable("pasettings.xml", "Z", 150)), QStringLiteral("p5"));
+    const auto hz = static_cast<unsigned short>(frequency);
+    for (const bool lookedUpBefore : {false, true}) {
+        DALPaSettingsDef pa(tree.path("vo4725/pa"), device, &settings, false);
+        if (lookedUpBefore)
+            QCOMPARE(firstLevel(pa.getPaSettingTable("pasettings.xml", "X", 150)), QStringLiteral("x1"));
+        DALPaSettingsDef::PaSettings *file = pa.getPaSettingsFile("pasettings.xml");
+        QVERIFY(file);
+        change(*file);
+        QCOMPARE(walkedLevel(*file, design, hz), level);
+        QCOMPARE(firstLevel(pa.getPaSettingTable("pasettings.xml", design, hz)), level);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestLongNameLists)

@@ -30,6 +30,8 @@ private slots:
     void equality();
     void copyIsIndependent();
     void clearStartsAfresh();
+    void referenceSurvivesIgnoredChanges_data();
+    void referenceSurvivesIgnoredChanges();
 };
 
 void TestDALRfOverrideMap::addKeepsFirstOrderAndUniqueIndexes()
@@ -129,6 +131,35 @@ void TestDALRfOverrideMap::clearStartsAfresh()
     map.addOverrideIndex("B", 4);
     QCOMPARE(map.getFieldNameAt(0), QString("B"));
     QCOMPARE(map.getIndexes("B"), (QList<int>{4}));
+}
+
+void TestDALRfOverrideMap::referenceSurvivesIgnoredChanges_data()
+{
+    QTest::addColumn<int>("names");
+    QTest::newRow("short map") << 1;
+    QTest::newRow("long map") << 40;
+}
+
+// Operations that change nothing take no write access: a reference from
+// getIndexes stays on this map's list and never shows what a copy adds.
+void TestDALRfOverrideMap::referenceSurvivesIgnoredChanges()
+{
+    QFETCH(int, names);
+    DALRfOverrideMap map;
+    for (int i = 0; i < names; ++i)
+        map.addOverrideIndex(QString::number(i), i);
+    map.addOverrideIndex("0", 7);
+    const QList<int> &indexes = map.getIndexes("0");
+    DALRfOverrideMap copy(map);
+    map.removeOverrideIndex("0", 99);
+    map.removeOverrideIndex("absent", 0);
+    map.addOverrideIndex("0", 7);
+    copy.addOverrideIndex("0", 8);
+    QCOMPARE(&map.getIndexes("0"), &indexes);
+    QCOMPARE(indexes, (QList<int>{0, 7}));
+    copy = DALRfOverrideMap();
+    QCOMPARE(indexes, (QList<int>{0, 7}));
+    QCOMPARE(map.fieldNameCount(), names);
 }
 
 QTEST_GUILESS_MAIN(TestDALRfOverrideMap)

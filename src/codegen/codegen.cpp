@@ -22,8 +22,14 @@ DALCodeGen::DALCodeGen(QString &dir)
 {
     m_status = DALCommon::openDomDocument(dir.toLower() + QLatin1String(kCodeGenFile), QStringLiteral("CodeGen"),
                                           &m_pDocument, true);
-    if (m_status == 0)
+    if (m_status == 0) {
+        DALDom::ReadBudget budget(*m_pDocument);
         createCommands();
+        if (budget.exhausted()) {
+            m_commands.clear();
+            m_status = 2;
+        }
+    }
 }
 
 DALCodeGen::DALCodeGen(DALCodeGen const &other)
@@ -65,7 +71,7 @@ QString DALCodeGen::getCommandFieldComment(QString command, QString field)
 
 void DALCodeGen::createCommands()
 {
-    const QDomNodeList nodes = m_pDocument->elementsByTagName(QStringLiteral("Command"));
+    const QDomNodeList nodes = DALDom::elements(*m_pDocument, QStringLiteral("Command"));
     for (int i = 0; i < nodes.count(); ++i) {
         const QDomNode node = DALDom::itemAt(nodes, i);
         Command command;
@@ -80,7 +86,7 @@ void DALCodeGen::createCommands()
 
 void DALCodeGen::createFields(QDomElement &element, DALCodeGen::Command &command)
 {
-    const QDomNodeList nodes = element.elementsByTagName(QStringLiteral("Field"));
+    const QDomNodeList nodes = DALDom::elements(element, QStringLiteral("Field"));
     for (int i = 0; i < nodes.count(); ++i) {
         const QDomNode node = DALDom::itemAt(nodes, i);
         Field field;

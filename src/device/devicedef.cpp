@@ -2,6 +2,8 @@
 
 #include "recordcopy.h"
 
+#include "domutil.h"
+
 #include <QDomDocument>
 #include <QDomElement>
 #include <QDomNodeList>
@@ -20,7 +22,10 @@ static void detach(DALDeviceDef::DeviceDef &definition)
 
 DALDeviceDef::DALDeviceDef(QDomDocument *document)
 {
+    DALDom::ReadBudget budget(document ? *document : QDomDocument(), QStringLiteral("device definition"));
     createPackages(document);
+    if (budget.exhausted())
+        m_deviceDef = DeviceDef();
 }
 
 DALDeviceDef::DALDeviceDef(DALDeviceDef const &other)
@@ -48,12 +53,12 @@ void DALDeviceDef::createPackages(QDomDocument *document)
     if (!document)
         return;
     const QString nameAttribute = QStringLiteral("name");
-    const QDomNodeList packages = document->elementsByTagName(QStringLiteral("Package"));
+    const QDomNodeList packages = DALDom::elements(*document, QStringLiteral("Package"));
     for (int i = 0; i < packages.count(); ++i) {
         const QDomElement element = packages.item(i).toElement();
         Package package;
         package.name = element.attribute(nameAttribute);
-        const QDomNodeList pins = element.elementsByTagName(QStringLiteral("IoPin"));
+        const QDomNodeList pins = DALDom::elements(element, QStringLiteral("IoPin"));
         for (int j = 0; j < pins.count(); ++j)
             package.ioPins.append(pins.item(j).toElement().attribute(nameAttribute));
         m_deviceDef.packages.append(package);

@@ -128,11 +128,11 @@ void DALDeviceDescr::createDocList()
     m_docList.clear();
     if (!m_pDocument)
         return;
-    const QDomNodeList docs = m_pDocument->elementsByTagName(QStringLiteral("Doc"));
+    const QDomNodeList docs = DALDom::elements(*m_pDocument, QStringLiteral("Doc"));
     for (int i = 0; i < docs.count(); ++i) {
         const QDomNode doc = docs.item(i);
-        m_docList.append(DALDom::firstElementByTagName(doc, QStringLiteral("Name")).text()
+        m_docList.append(DALDom::text(DALDom::firstElementByTagName(doc, QStringLiteral("Name")))
                          + QLatin1Char(',')
-                         + DALDom::firstElementByTagName(doc, QStringLiteral("URL")).text());
+                         + DALDom::text(DALDom::firstElementByTagName(doc, QStringLiteral("URL"))));
     }
 }

@@ -124,7 +124,7 @@ QStringList DALDeviceList::getDeviceGroups()
         return QStringList();
     }
     if (m_pGroupNodes->isEmpty()) {
-        *m_pGroupNodes = m_pDocument->elementsByTagName(QStringLiteral("DeviceGroup"));
+        *m_pGroupNodes = DALDom::elements(*m_pDocument, QStringLiteral("DeviceGroup"));
         m_groupNames.clear();
         for (int i = 0; i < m_pGroupNodes->count(); ++i)
             m_groupNames.append(firstChildValue(m_pGroupNodes->item(i).firstChild()));
@@ -140,7 +140,7 @@ QStringList DALDeviceList::getGroupDevices(QString &group)
     const QDomElement groupElement = DALDom::itemAt(*m_pGroupNodes, getGroupIndex(group)).toElement();
     if (groupElement.isNull())
         return devices;
-    const QDomNodeList names = groupElement.elementsByTagName(QStringLiteral("DeviceName"));
+    const QDomNodeList names = DALDom::elements(groupElement, QStringLiteral("DeviceName"));
     for (int i = 0; i < names.count(); ++i)
         devices.append(firstChildValue(names.item(i)));
     return devices;
@@ -158,14 +158,14 @@ QStringList DALDeviceList::getDeviceList(QString const &family)
     QStringList devices;
     if (m_status != 0)
         return devices;
-    const QDomNodeList deviceNodes = m_pDocument->elementsByTagName(QStringLiteral("Device"));
+    const QDomNodeList deviceNodes = DALDom::elements(*m_pDocument, QStringLiteral("Device"));
     for (int i = 0; i < deviceNodes.count(); ++i) {
         for (QDomElement child = deviceNodes.item(i).firstChildElement(); !child.isNull();
              child = child.nextSiblingElement()) {
             if (child.tagName() == QLatin1String("DeviceName")
                 && child.hasAttribute(QStringLiteral("family"))
                 && child.attribute(QStringLiteral("family")) == family) {
-                devices.append(child.text());
+                devices.append(DALDom::text(child));
             }
         }
     }
@@ -187,7 +187,7 @@ QString DALDeviceList::getVersion()
     if (!m_pDocument)
         return QStringLiteral("");
     const QDomElement version = DALDom::firstElementByTagName(*m_pDocument, QStringLiteral("version"));
-    return version.isNull() ? QString() : version.text();
+    return version.isNull() ? QString() : DALDom::text(version);
 }
 
 QString DALDeviceList::getDeviceTagValue(QString const &device, QString const &tag) const
@@ -196,7 +196,7 @@ QString DALDeviceList::getDeviceTagValue(QString const &device, QString const &t
         return m_latestErrorMessage;
     // The pointer member is what the const query fills on first use.
     if (m_pDeviceNodes->isEmpty())
-        *m_pDeviceNodes = m_pDocument->elementsByTagName(QStringLiteral("Device"));
+        *m_pDeviceNodes = DALDom::elements(*m_pDocument, QStringLiteral("Device"));
     const int found = devicePosition(this, *m_pDeviceNodes, device);
     if (found >= 0)
         return firstChildValue(DALDom::firstElementByTagName(m_pDeviceNodes->item(found), tag));

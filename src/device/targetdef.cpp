@@ -4,6 +4,8 @@
 
 #include "recordcopy.h"
 
+#include "domutil.h"
+
 #include <QDomDocument>
 #include <QDomElement>
 #include <QDomNodeList>
@@ -33,7 +35,12 @@ DALTargetDef::DALTargetDef(QString &firstArg, QString & /*secondArg*/,
         m_status = -1;
         return;
     }
+    DALDom::ReadBudget budget(*targetsDocument, QStringLiteral("targets list"));
     m_status = createTargets(targetsDocument);
+    if (budget.exhausted()) {
+        m_fileInfoList.clear();
+        m_status = 2;
+    }
 }
 
 DALTargetDef::DALTargetDef(DALTargetDef const &other)
@@ -84,9 +91,9 @@ QString DALTargetDef::getTargetFileName(QString const &targetName)
 int DALTargetDef::createTargets(QDomDocument const *document)
 {
     m_targets.targets.clear();
-    int result = readTargetNodes(document->elementsByTagName(QStringLiteral("Target")));
+    int result = readTargetNodes(DALDom::elements(*document, QStringLiteral("Target")));
     if (result == 0)
-        result = readDefaultTarget(document->elementsByTagName(QStringLiteral("Default")));
+        result = readDefaultTarget(DALDom::elements(*document, QStringLiteral("Default")));
     return result;
 }
 
@@ -108,7 +115,7 @@ int DALTargetDef::readTargetNodes(QDomNodeList const &nodes)
         }
         // After the first fault the rest is still checked, but no longer listed.
         if (result == 0)
-            m_fileInfoList.append(target.text() + QLatin1Char(':') + virtualName);
+            m_fileInfoList.append(DALDom::text(target) + QLatin1Char(':') + virtualName);
     }
     return result;
 }
@@ -120,7 +127,7 @@ int DALTargetDef::readDefaultTarget(QDomNodeList const &nodes)
         return -1;
     }
     if (nodes.count() == 1 && nodes.item(0).isElement())
-        m_defaultEntry = nodes.item(0).toElement().text();
+        m_defaultEntry = DALDom::text(nodes.item(0).toElement());
     return 0;
 }
 
@@ -138,6 +145,7 @@ int DALTargetDef::readTargetFile(QDomDocument *targetDocument, QString entry)
         return -1;
     }
 
+    DALDom::ReadBudget budget(*targetDocument, QStringLiteral("target file ") + parts.at(0));
     Target target;
     target.virtualTarget = parts.at(1);
     target.name = DALCommon::getTextFromTagName(QStringLiteral("Name"), targetDocument);
@@ -157,6 +165,8 @@ int DALTargetDef::readTargetFile(QDomDocument *targetDocument, QString entry)
                                                            targetDocument);
 
     const int result = createIoSettings(targetDocument, &target, entry);
+    if (budget.exhausted())
+        return 2;
     // What could be read is kept, even when the file had faults.
     m_targets.targets.append(target);
     return result;
@@ -165,9 +175,9 @@ int DALTargetDef::readTargetFile(QDomDocument *targetDocument, QString entry)
 int DALTargetDef::createIoSettings(QDomDocument *document, Target *target, QString const &entry)
 {
     int result = 0;
-    const QDomNodeList groups = document->elementsByTagName(QStringLiteral("IoSettings"));
+    const QDomNodeList groups = DALDom::elements(*document, QStringLiteral("IoSettings"));
     for (int i = 0; i < groups.count(); ++i) {
-        const QDomNodeList pins = groups.item(i).toElement().elementsByTagName(QStringLiteral("IoPin"));
+        const QDomNodeList pins = DALDom::elements(groups.item(i).toElement(), QStringLiteral("IoPin"));
         for (int j = 0; j < pins.count(); ++j) {
             const QDomElement pin = pins.item(j).toElement();
             if (!pin.hasAttribute(QStringLiteral("name"))) {
@@ -196,15 +206,15 @@ int DALTargetDef::createIoSettings(QDomElement const &ioPin, QList<IoSetting> *i
          child = child.nextSiblingElement()) {
         const QString tag = child.tagName();
         if (tag == QLatin1String("ControlFunction")) {
-            setting.controlFunction = child.text();
+            setting.controlFunction = DALDom::text(child);
         } else if (tag == QLatin1String("RadioSignal")) {
-            setting.radioSignal = child.text();
+            setting.radioSignal = DALDom::text(child);
         } else if (tag == QLatin1String("Idle")) {
-            setting.idle = child.text();
+            setting.idle = DALDom::text(child);
         } else if (tag == QLatin1String("Tx")) {
-            setting.tx = child.text();
+            setting.tx = DALDom::text(child);
         } else if (tag == QLatin1String("Rx")) {
-            setting.rx = child.text();
+            setting.rx = DALDom::text(child);
         } else {
             DALCommon::setError(1, QStringLiteral("Unknown Tag Name \"%1\", given for a IoSettings "
                                                   "element in %2. Possible values: %3")

@@ -2,6 +2,8 @@
 
 #include "DALCommon.h"
 
+#include "domutil.h"
+
 #include <QDomDocument>
 #include <QDomElement>
 #include <QDomNodeList>
@@ -9,7 +11,12 @@
 DALUiTranslation::DALUiTranslation(QDomDocument *document)
     : m_status(0)
 {
+    DALDom::ReadBudget budget(document ? *document : QDomDocument(), QStringLiteral("translation table"));
     createTranslations(document);
+    if (budget.exhausted()) {
+        m_translations.clear();
+        m_status = 2;
+    }
 }
 
 DALUiTranslation::DALUiTranslation(DALUiTranslation const &other) = default;
@@ -44,7 +51,7 @@ void DALUiTranslation::createTranslations(QDomDocument *document)
     m_translations.clear();
     if (!document)
         return;
-    const QDomNodeList nodes = document->elementsByTagName(QStringLiteral("Translation"));
+    const QDomNodeList nodes = DALDom::elements(*document, QStringLiteral("Translation"));
     for (int i = 0; i < nodes.count(); ++i) {
         QDomElement element = nodes.item(i).toElement();
         m_translations.append({DALCommon::getTextFromTagName(QStringLiteral("LogicName"), &element),

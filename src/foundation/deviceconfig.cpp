@@ -1,6 +1,8 @@
 #include "DALDeviceConfig.h"
 #include "DALCommon.h"
 
+#include "domutil.h"
+
 #include <QDomDocument>
 
 DALDeviceConfig *DALDeviceConfig::m_pInstance = nullptr;
@@ -57,7 +59,7 @@ void DALDeviceConfig::createInstance(QString const &device)
 
 void DALDeviceConfig::createFilenameMap(QString const &device, QDomDocument *document)
 {
-    const QDomNodeList paths = document->elementsByTagName(QStringLiteral("path"));
+    const QDomNodeList paths = DALDom::elements(*document, QStringLiteral("path"));
     for (int i = 0; i < paths.count() && m_status == 0; ++i) {
         const QDomElement path = paths.item(i).toElement();
         if (path.isNull())
@@ -69,7 +71,7 @@ void DALDeviceConfig::createFilenameMap(QString const &device, QDomDocument *doc
         }
         const QString key = getKey(device, path.attribute(QStringLiteral("phy")),
                                    path.attribute(QStringLiteral("version")));
-        m_mapOfFilenames[path.attribute(QStringLiteral("file"))][key] = path.text();
+        m_mapOfFilenames[path.attribute(QStringLiteral("file"))][key] = DALDom::text(path);
     }
 }
 

@@ -1,16 +1,132 @@
 #include "domutil.h"
 
+#include "DALCommon.h"
+#include "xmlparser.h"
+
 #include <QDomDocument>
 
 #include <algorithm>
+#include <limits>
 
 namespace DALDom {
+
+namespace {
+
+// Steps a read may take per node of its document, on top of a fixed
+// allowance; an element handed to the reader counts as several steps, for
+// the record it becomes.
+constexpr qint64 kStepsPerNode = 32;
+constexpr qint64 kStepAllowance = 4 << 20;
+constexpr qint64 kStepsPerResult = 8;
+// Accesses a reader makes to a node list per item (count, then item).
+constexpr qint64 kAccessesPerResult = 3;
+// Walks charge their steps in batches of this many.
+constexpr qint64 kChargeBatch = 256;
+
+ReadBudget *s_budget = nullptr;
+
+// Nodes strictly below node, counted up to one more than limit.
+qint64 countBelow(QDomNode const &node, qint64 limit)
+{
+    qint64 count = 0;
+    QDomNode current = node.firstChild();
+    while (!current.isNull() && count <= limit) {
+        ++count;
+        if (current.hasChildNodes()) {
+            current = current.firstChild();
+            continue;
+        }
+        while (current.nextSibling().isNull()) {
+            current = current.parentNode();
+            if (current.isNull() || current == node)
+                return count;
+        }
+        current = current.nextSibling();
+    }
+    return count;
+}
+
+// Charges the walk Qt makes below node; false when the budget cannot pay it.
+bool chargeWalk(QDomNode const &node)
+{
+    if (!s_budget)
+        return true;
+    const qint64 left = std::max<qint64>(0, s_budget->remaining());
+    return ReadBudget::charge(countBelow(node, left), node);
+}
+
+} // namespace
+
+ReadBudget::ReadBudget(QDomNode const &document)
+    : ReadBudget(document, DALXmlParser::lastLoadedFile())
+{
+}
+
+ReadBudget::ReadBudget(QDomNode const &document, QString const &name)
+    : m_left(kStepsPerNode * countBelow(document, std::numeric_limits<qint64>::max()) + kStepAllowance)
+    , m_path(name)
+    , m_outer(s_budget)
+{
+    s_budget = this;
+}
+
+ReadBudget::~ReadBudget()
+{
+    s_budget = m_outer;
+}
+
+bool ReadBudget::charge(qint64 cost, QDomNode const &node)
+{
+    ReadBudget *budget = s_budget;
+    if (!budget)
+        return true;
+    if (budget->m_left < 0)
+        return false;
+    budget->m_left -= cost;
+    if (budget->m_left >= 0)
+        return true;
+    // Recorded when it happens, before whatever the cut-short read reports.
+    const int line = node.lineNumber() > 0 ? node.lineNumber() : 1;
+    DALCommon::setError(2, QStringLiteral("%1, line %2: \n%3")
+                               .arg(budget->m_path, QString::number(line),
+                                    QStringLiteral("Reading the document takes too many steps: elements that "
+                                                   "collect what lies below them are nested in each other too "
+                                                   "often.")));
+    return false;
+}
+
+QDomNodeList elements(QDomNode const &node, QString const &tagName)
+{
+    if (!chargeWalk(node))
+        return QDomNodeList();
+    QDomNodeList list = node.isDocument() ? node.toDocument().elementsByTagName(tagName)
+                                          : node.toElement().elementsByTagName(tagName);
+    // Every access to a Qt node list first finds the list's document, walking
+    // up from node: the reader's loop over the list costs its depth per item.
+    qint64 depth = 0;
+    for (QDomNode up = node.parentNode(); !up.isNull(); up = up.parentNode())
+        ++depth;
+    if (!ReadBudget::charge(list.count() * (kStepsPerResult + kAccessesPerResult * depth), node))
+        return QDomNodeList();
+    return list;
+}
+
+QString text(QDomNode const &element)
+{
+    return chargeWalk(element) ? element.toElement().text() : QString();
+}
 
 QDomElement firstElementByTagName(QDomNode const &node, QString const &tagName)
 {
     // Iterative pre-order walk: no recursion, so deeply nested documents are safe.
+    qint64 steps = 0;
     QDomNode current = node.firstChild();
     while (!current.isNull()) {
+        if (++steps == kChargeBatch) {
+            if (!ReadBudget::charge(steps, current))
+                return QDomElement();
+            steps = 0;
+        }
         if (current.isElement() && current.nodeName() == tagName)
             return current.toElement();
         if (current.hasChildNodes()) {
@@ -65,6 +181,7 @@ ElementIndex::ElementIndex(QDomNode const &root)
         if (!current.isNull())
             current = current.nextSibling();
     }
+    ReadBudget::charge(m_elements.size(), root);
 }
 
 bool ElementIndex::range(QDomNode const &node, int *begin, int *end) const
@@ -91,7 +208,7 @@ QDomElement ElementIndex::first(QDomNode const &node, QString const &tagName) co
     if (!range(node, &begin, &end))
         return firstElementByTagName(node, tagName);
     const auto positions = m_positions.constFind(tagName);
-    if (positions == m_positions.constEnd())
+    if (positions == m_positions.constEnd() || !ReadBudget::charge(1, node))
         return QDomElement();
     const auto at = std::lower_bound(positions->constBegin(), positions->constEnd(), begin);
     return at != positions->constEnd() && *at < end ? m_elements.at(*at) : QDomElement();
@@ -103,8 +220,7 @@ QList<QDomElement> ElementIndex::all(QDomNode const &node, QString const &tagNam
     int begin = 0;
     int end = 0;
     if (!range(node, &begin, &end)) {
-        const QDomNodeList list = node.isElement() ? node.toElement().elementsByTagName(tagName)
-                                                   : node.toDocument().elementsByTagName(tagName);
+        const QDomNodeList list = elements(node, tagName);
         for (int i = 0; i < list.count(); ++i)
             result.append(list.item(i).toElement());
         return result;
@@ -112,8 +228,11 @@ QList<QDomElement> ElementIndex::all(QDomNode const &node, QString const &tagNam
     const auto positions = m_positions.constFind(tagName);
     if (positions == m_positions.constEnd())
         return result;
-    for (auto at = std::lower_bound(positions->constBegin(), positions->constEnd(), begin);
-         at != positions->constEnd() && *at < end; ++at)
+    const auto first = std::lower_bound(positions->constBegin(), positions->constEnd(), begin);
+    const auto last = std::lower_bound(first, positions->constEnd(), end);
+    if (!ReadBudget::charge(1 + kStepsPerResult * (last - first), node))
+        return result;
+    for (auto at = first; at != last; ++at)
         result.append(m_elements.at(*at));
     return result;
 }

@@ -66,6 +66,13 @@ private:
         return close == m_end ? m_end : close + 1;
     }
 
+    // Accounts for one node other than an element or attribute.
+    void otherNode()
+    {
+        m_budget -= kOtherNodeCost;
+        m_depthSum += m_depth;
+    }
+
     const QChar *startTag(const QChar *p);
     const QChar *doctype(const QChar *p);
 
@@ -80,6 +87,7 @@ private:
     const qint64 m_fileSize;
     qint64 m_budget;
     int m_depth = 0;
+    qint64 m_depthSum = 0; // the depths of all nodes added up
     const QChar *m_entityAt = nullptr; // the first entity declaration found
 };
 
@@ -89,12 +97,14 @@ const QChar *Scanner::startTag(const QChar *p)
 {
     ++m_depth;
     qint64 cost = kElementCost;
+    qint64 nodes = 1;
     for (; p < m_end; ++p) {
         const ushort c = p->unicode();
         if (c == '"' || c == '\'') {
             p = skipQuoted(p) - 1;
         } else if (c == '=') {
             cost += kAttributeCost;
+            ++nodes;
         } else if (c == '>') {
             if (p[-1] == QLatin1Char('/'))
                 --m_depth;
@@ -103,6 +113,7 @@ const QChar *Scanner::startTag(const QChar *p)
         }
     }
     m_budget -= cost;
+    m_depthSum += nodes * m_depth;
     return p;
 }
 
@@ -148,7 +159,7 @@ QString Scanner::run(int *line)
                 return c != QLatin1Char(' ') && c != QLatin1Char('\t') && c != QLatin1Char('\n')
                        && c != QLatin1Char('\r') && c != QChar(0xfeff);
             }))
-            m_budget -= kOtherNodeCost;
+            otherNode();
         p = markup + 1;
         if (p >= m_end)
             break;
@@ -156,13 +167,13 @@ QString Scanner::run(int *line)
             --m_depth;
             p = pastClosingBracket(p);
         } else if (*p == QLatin1Char('?')) {
-            m_budget -= kOtherNodeCost;
+            otherNode();
             p = skipPast(p, "?>");
         } else if (startsWith(p, "!--")) {
-            m_budget -= kOtherNodeCost;
+            otherNode();
             p = skipPast(p + 3, "-->");
         } else if (startsWith(p, "![CDATA[")) {
-            m_budget -= kOtherNodeCost;
+            otherNode();
             p = skipPast(p, "]]>");
         } else if (startsWith(p, "!DOCTYPE")) {
             p = doctype(p + 8);
@@ -175,6 +186,13 @@ QString Scanner::run(int *line)
             p = startTag(p);
             if (m_depth > kMaxDepth)
                 return fail(tag, QStringLiteral("Elements are nested deeper than %1 levels.").arg(kMaxDepth), line);
+        }
+        if (m_depthSum > kMaxDepthSum) {
+            return fail(std::min(p, m_end),
+                        QStringLiteral("Elements are nested too deeply for their number: their depths add up to "
+                                       "more than %1.")
+                            .arg(kMaxDepthSum),
+                        line);
         }
         if (m_budget < 0) {
             return fail(std::min(p, m_end),

@@ -15,6 +15,9 @@ namespace DALXmlLimits {
 constexpr qint64 kMaxFileSize = 16 * 1024 * 1024;
 // Deepest element nesting the loader parses.
 constexpr int kMaxDepth = 1000;
+// Largest sum of the depths of all nodes: Qt's parser walks up to the
+// document from every node it adds, so its time grows with that sum.
+constexpr qint64 kMaxDepthSum = 128 * 1000 * 1000;
 // Memory the parsed tree of a file of fileSize bytes may take, by the
 // estimate of checkDocument: a fixed allowance plus a multiple of the size.
 constexpr qint64 kTreeAllowance = 32 * 1024 * 1024;
@@ -23,8 +26,8 @@ constexpr qint64 kTreeBytesPerFileByte = 24;
 // Checks text, the decoded content of a file of fileSize bytes, with one
 // linear scan of its markup. Refused are: a document type declaration that
 // declares entities (internal, external or parameter entities), elements
-// nested deeper than kMaxDepth, and documents whose tree would exceed the
-// memory allowance. Returns an empty string when the document may be parsed;
+// nested deeper than kMaxDepth, documents whose depths add up to more than
+// kMaxDepthSum, and documents whose tree would exceed the memory allowance. Returns an empty string when the document may be parsed;
 // otherwise the reason, with *line set to the line at fault.
 //
 // The predefined entities and character references stay allowed: without

@@ -61,10 +61,12 @@ int DALCommon::openDomDocument(QString const &fileName, QString const &docName,
         int line = 0;
         QDomDocument *doc = DALXmlParser::parse(readCapped(file), docName, &parserMessage, &line);
         *document = doc;
-        if (!doc) {
+        const QString absolute = QFileInfo(file.fileName()).absoluteFilePath();
+        if (doc) {
+            DALXmlParser::setLastLoadedFile(absolute);
+        } else {
             result = 2;
-            detail = QFileInfo(file.fileName()).absoluteFilePath()
-                     + QStringLiteral(", line %2: \n%1").arg(parserMessage, QString::number(line));
+            detail = absolute + QStringLiteral(", line %2: \n%1").arg(parserMessage, QString::number(line));
         }
         file.close();
     } else {
@@ -88,12 +90,12 @@ QString DALCommon::getTextFromTagName(QString const &tagName, QDomDocument *docu
 {
     if (!document)
         return QString();
-    return DALDom::firstElementByTagName(*document, tagName).text();
+    return DALDom::text(DALDom::firstElementByTagName(*document, tagName));
 }
 
 QString DALCommon::getTextFromTagName(QString const &tagName, QDomElement *element)
 {
     if (!element)
         return QString();
-    return DALDom::firstElementByTagName(*element, tagName).text();
+    return DALDom::text(DALDom::firstElementByTagName(*element, tagName));
 }

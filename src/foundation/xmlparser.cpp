@@ -28,4 +28,18 @@ QDomDocument *parse(QByteArray data, QString const &docName, QString *message, i
     return doc;
 }
 
+namespace {
+QString s_lastLoadedFile;
+}
+
+QString lastLoadedFile()
+{
+    return s_lastLoadedFile;
+}
+
+void setLastLoadedFile(QString const &path)
+{
+    s_lastLoadedFile = path;
+}
+
 } // namespace DALXmlParser

@@ -17,6 +17,12 @@ namespace DALXmlParser {
 // of the file.
 QDomDocument *parse(QByteArray data, QString const &docName, QString *message, int *line);
 
+// The absolute path of the file that DALCommon::openDomDocument read last,
+// as its messages name it; what a reader reports about the document it has
+// just been given.
+QString lastLoadedFile();
+void setLastLoadedFile(QString const &path);
+
 } // namespace DALXmlParser
 
 #endif // DAL_XMLPARSER_H

@@ -2,6 +2,8 @@
 
 #include "DALCommon.h"
 
+#include "domutil.h"
+
 #include <QDomDocument>
 #include <QDomElement>
 #include <QDomNodeList>
@@ -51,7 +53,12 @@ QStringList namesOf(const QList<Record> &list)
 DALIoPinDef::DALIoPinDef(QDomDocument *document)
     : m_status(0)
 {
+    DALDom::ReadBudget budget(document ? *document : QDomDocument(), QStringLiteral("IO pin definitions"));
     createIoPinElements(document);
+    if (budget.exhausted()) {
+        m_ioPins.clear();
+        m_status = 2;
+    }
 }
 
 DALIoPinDef::DALIoPinDef(const DALIoPinDef &other) = default;
@@ -137,7 +144,7 @@ void DALIoPinDef::createIoPinElements(QDomDocument *document)
     m_ioPins.clear();
     if (!document)
         return;
-    const QDomNodeList pins = document->elementsByTagName(QStringLiteral("IoPin"));
+    const QDomNodeList pins = DALDom::elements(*document, QStringLiteral("IoPin"));
     for (int i = 0; i < pins.count() && m_status != -1; ++i) {
         QDomElement element = pins.item(i).toElement();
         IoPin pin;
@@ -160,7 +167,7 @@ void DALIoPinDef::createIoPinElements(QDomDocument *document)
 void DALIoPinDef::createControlFunctions(const QDomElement &element,
                                          QList<ControlFunction> *controlFunctions)
 {
-    const QDomNodeList nodes = element.elementsByTagName(QStringLiteral("ControlFunction"));
+    const QDomNodeList nodes = DALDom::elements(element, QStringLiteral("ControlFunction"));
     for (int i = 0; i < nodes.count(); ++i) {
         const QDomElement child = nodes.item(i).toElement();
         ControlFunction function;
@@ -173,7 +180,7 @@ void DALIoPinDef::createControlFunctions(const QDomElement &element,
 
 void DALIoPinDef::createIoSignals(const QDomElement &element, QList<IoSignal> *ioSignals)
 {
-    const QDomNodeList nodes = element.elementsByTagName(QStringLiteral("Signal"));
+    const QDomNodeList nodes = DALDom::elements(element, QStringLiteral("Signal"));
     for (int i = 0; i < nodes.count(); ++i) {
         const QDomElement child = nodes.item(i).toElement();
         IoSignal ioSignal;
@@ -185,7 +192,7 @@ void DALIoPinDef::createIoSignals(const QDomElement &element, QList<IoSignal> *i
 
 void DALIoPinDef::createRegisters(const QDomElement &element, QList<Register> *registers)
 {
-    const QDomNodeList nodes = element.elementsByTagName(QStringLiteral("Register"));
+    const QDomNodeList nodes = DALDom::elements(element, QStringLiteral("Register"));
     for (int i = 0; i < nodes.count(); ++i) {
         QDomElement child = nodes.item(i).toElement();
         Register reg;

@@ -4,6 +4,8 @@
 
 #include "recordcopy.h"
 
+#include "domutil.h"
+
 #include <QDomDocument>
 #include <QDomElement>
 #include <QDomNodeList>
@@ -15,7 +17,12 @@ static void detach(DALIoRegisterDef::IoRegister &) {}
 DALIoRegisterDef::DALIoRegisterDef(QDomDocument *document)
     : m_status(0)
 {
+    DALDom::ReadBudget budget(document ? *document : QDomDocument(), QStringLiteral("IO register definitions"));
     createRegisterDefinition(document);
+    if (budget.exhausted()) {
+        m_ioRegisters.clear();
+        m_status = 2;
+    }
 }
 
 DALIoRegisterDef::DALIoRegisterDef(const DALIoRegisterDef &other)
@@ -65,7 +72,7 @@ void DALIoRegisterDef::createRegisterDefinition(QDomDocument *document)
     m_ioRegisters.clear();
     if (!document)
         return;
-    const QDomNodeList nodes = document->elementsByTagName(QStringLiteral("Register"));
+    const QDomNodeList nodes = DALDom::elements(*document, QStringLiteral("Register"));
     for (int i = 0; i < nodes.count(); ++i) {
         const QDomElement element = nodes.item(i).toElement();
         const QString name = element.attribute(QStringLiteral("name"));

@@ -31,9 +31,15 @@ DALPacket::DALPacket(QString const &name)
 {
     m_status = DALCommon::openDomDocument(QStringLiteral("packet/") + name + QStringLiteral(".xml"),
                                           QStringLiteral("Packet"), &m_document, true);
-    if (m_status == 0)
+    if (m_status == 0) {
+        DALDom::ReadBudget budget(*m_document);
         createPacket();
-    else
+        if (budget.exhausted()) {
+            m_fields.clear();
+            m_status = 2;
+        }
+    }
+    if (m_status != 0)
         m_errorText = DALCommon::getLatestError();
 }
 
@@ -88,7 +94,7 @@ int DALPacket::getStatus() const
 
 void DALPacket::createPacket()
 {
-    const QDomNodeList packets = m_document->elementsByTagName(QStringLiteral("packet"));
+    const QDomNodeList packets = DALDom::elements(*m_document, QStringLiteral("packet"));
     if (packets.count() != 1) {
         m_status = 5;
         m_errorText = QStringLiteral("Excactly one packet must be defined");
@@ -102,7 +108,7 @@ void DALPacket::createPacket()
 
 void DALPacket::createFieldList(QDomElement &packet)
 {
-    const QDomNodeList nodes = packet.elementsByTagName(QStringLiteral("Field"));
+    const QDomNodeList nodes = DALDom::elements(packet, QStringLiteral("Field"));
     for (int i = 0; i < nodes.count(); ++i) {
         const QDomElement element = DALDom::itemAt(nodes, i).toElement();
         Field field;

@@ -25,8 +25,12 @@ DALParamCmdMapping::DALParamCmdMapping(QString &device)
     const QString dir = DALDeviceFile::directory(kFileName, device);
     if (dir.isEmpty())
         return;
-    if (DALDeviceFile::open(dir, kFileName, QStringLiteral("paramcmdmapping"), &m_document) == 0)
-        createParameterMapping();
+    if (DALDeviceFile::open(dir, kFileName, QStringLiteral("paramcmdmapping"), &m_document) != 0)
+        return;
+    DALDom::ReadBudget budget(*m_document);
+    createParameterMapping();
+    if (budget.exhausted())
+        m_settingMappings.clear();
 }
 
 DALParamCmdMapping::DALParamCmdMapping(DALParamCmdMapping const &other)
@@ -63,7 +67,7 @@ bool DALParamCmdMapping::fileExist(QString const &device)
 void DALParamCmdMapping::createParameterMapping()
 {
     QList<Parameter> parameters; // cumulative over the blocks
-    const QDomNodeList blocks = m_document->elementsByTagName(QStringLiteral("settings"));
+    const QDomNodeList blocks = DALDom::elements(*m_document, QStringLiteral("settings"));
     for (int i = 0; i < blocks.count(); ++i) {
         const QDomElement block = DALDom::itemAt(blocks, i).toElement();
         SettingMapping mapping;
@@ -77,15 +81,15 @@ void DALParamCmdMapping::createParameterMapping()
 QStringList DALParamCmdMapping::getSettingNames(QDomElement const &settings)
 {
     QStringList names;
-    const QDomNodeList elements = settings.elementsByTagName(QStringLiteral("name"));
+    const QDomNodeList elements = DALDom::elements(settings, QStringLiteral("name"));
     for (int i = 0; i < elements.count(); ++i)
-        names.append(DALDom::itemAt(elements, i).toElement().text());
+        names.append(DALDom::text(DALDom::itemAt(elements, i).toElement()));
     return names;
 }
 
 int DALParamCmdMapping::getParameters(QDomElement const &settings, QList<Parameter> *parameters)
 {
-    const QDomNodeList elements = settings.elementsByTagName(QStringLiteral("parameters"));
+    const QDomNodeList elements = DALDom::elements(settings, QStringLiteral("parameters"));
     if (elements.isEmpty()) {
         DALCommon::setError(1, QStringLiteral("Missing \"parameters\" element in the Parameter-command mapping file %1")
                                    .arg(kFileName));
@@ -101,7 +105,7 @@ int DALParamCmdMapping::getParameters(QDomElement const &settings, QList<Paramet
 
 int DALParamCmdMapping::getParameter(QDomElement const &parametersElement, QList<Parameter> *parameters)
 {
-    const QDomNodeList elements = parametersElement.elementsByTagName(QStringLiteral("parameter"));
+    const QDomNodeList elements = DALDom::elements(parametersElement, QStringLiteral("parameter"));
     if (elements.isEmpty()) {
         DALCommon::setError(1, QStringLiteral("Missing \"parameter\" elements in file %1").arg(kFileName));
         return -1;
@@ -117,7 +121,7 @@ int DALParamCmdMapping::getParameter(QDomElement const &parametersElement, QList
                                        .arg(kFileName));
             result = -1;
         }
-        if (getRfCommands(element.elementsByTagName(QStringLiteral("rfCommand")), &parameter) == 0)
+        if (getRfCommands(DALDom::elements(element, QStringLiteral("rfCommand")), &parameter) == 0)
             parameters->append(parameter);
         else
             result = -1;
@@ -133,6 +137,6 @@ int DALParamCmdMapping::getRfCommands(QDomNodeList const &rfCommands, Parameter 
         return -1;
     }
     for (int i = 0; i < rfCommands.count(); ++i)
-        parameter->rfCommands.append(DALDom::itemAt(rfCommands, i).toElement().text());
+        parameter->rfCommands.append(DALDom::text(DALDom::itemAt(rfCommands, i).toElement()));
     return 0;
 }

@@ -50,8 +50,14 @@ DALParamDef::DALParamDef(QString &device)
     }
     m_status = DALDeviceFile::open(dir, kFileName, QStringLiteral("paramdefinition"), &m_document);
     if (m_status == 0) {
+        DALDom::ReadBudget budget(*m_document);
         createParameterList();
-    } else {
+        if (budget.exhausted()) {
+            m_parList.clear();
+            m_status = 2;
+        }
+    }
+    if (m_status != 0) {
         m_errorText = DALCommon::getLatestError();
     }
 }
@@ -148,7 +154,7 @@ bool DALParamDef::fileExist(QString const &device)
 void DALParamDef::createParameterList()
 {
     m_title = QStringLiteral("Parameter definition");
-    const QDomNodeList groups = m_document->elementsByTagName(QStringLiteral("parGroup"));
+    const QDomNodeList groups = DALDom::elements(*m_document, QStringLiteral("parGroup"));
     for (int g = 0; g < groups.count(); ++g) {
         const QDomElement group = DALDom::itemAt(groups, g).toElement();
         ParamDefinition parDef;
@@ -172,7 +178,7 @@ void DALParamDef::createParameterList()
             if (parDef.type == PT_LIST
                 && handleListValues(element.firstChildElement(QStringLiteral("ListValues")), parDef) != 0)
                 return;
-            const QDomNodeList options = element.elementsByTagName(QStringLiteral("Option"));
+            const QDomNodeList options = DALDom::elements(element, QStringLiteral("Option"));
             if (options.count() > 0)
                 m_status = createOptionList(options, &parDef);
             // Any message recorded while reading this parameter drops it.
@@ -190,29 +196,29 @@ void DALParamDef::readSimpleChildren(QDomElement const &element, ParamDefinition
     };
     QDomElement e;
     if (!(e = child("Access")).isNull())
-        parDef.readOnly = !e.text().contains(QLatin1Char('W'));
+        parDef.readOnly = !DALDom::text(e).contains(QLatin1Char('W'));
     if (!(e = child("Label")).isNull())
-        parDef.label = e.text();
+        parDef.label = DALDom::text(e);
     if (!(e = child("Unit")).isNull())
-        parDef.unit = e.text();
+        parDef.unit = DALDom::text(e);
     if (!(e = child("DefValue")).isNull())
-        parDef.defValue = e.text();
+        parDef.defValue = DALDom::text(e);
     if (!(e = child("Tooltip")).isNull())
-        parDef.tooltip = e.text();
+        parDef.tooltip = DALDom::text(e);
     if (!(e = child("UrlHelp")).isNull())
-        parDef.urlHelp = e.text();
+        parDef.urlHelp = DALDom::text(e);
     if (!(e = child("ClassName")).isNull())
-        parDef.className = e.text();
+        parDef.className = DALDom::text(e);
     if (!(e = child("Editable")).isNull())
-        parDef.editable = flagFromText(e.text());
+        parDef.editable = flagFromText(DALDom::text(e));
     if (!(e = child("Visible")).isNull())
-        parDef.visible = flagFromText(e.text());
+        parDef.visible = flagFromText(DALDom::text(e));
     if (!(e = child("CmdUpdate")).isNull())
-        parDef.cmdUpdate = flagFromText(e.text());
+        parDef.cmdUpdate = flagFromText(DALDom::text(e));
     if (!(e = child("Row")).isNull())
-        parDef.row = e.text().toInt(); // 0 when not a number
+        parDef.row = DALDom::text(e).toInt(); // 0 when not a number
     if (!(e = child("Buddy")).isNull())
-        parDef.buddy = e.text();
+        parDef.buddy = DALDom::text(e);
 }
 
 int DALParamDef::initParDef(ParamDefinition *parDef)

@@ -25,7 +25,7 @@ int fail(QString const &detail)
 
 QString childText(QDomElement const &element, const char *tag)
 {
-    return element.firstChildElement(QLatin1String(tag)).text();
+    return DALDom::text(element.firstChildElement(QLatin1String(tag)));
 }
 
 // Whether text holds a place marker that QString::arg would replace
@@ -92,15 +92,15 @@ int DALParamDef::handleDependencies(QDomElement const &element, ParamDefinition 
         }
         QDomElement e = child.firstChildElement(QStringLiteral("Type"));
         if (!e.isNull())
-            dependency.type = getDepType(e.text());
+            dependency.type = getDepType(DALDom::text(e));
         e = child.firstChildElement(QStringLiteral("Group"));
         if (!e.isNull())
-            dependency.group = getGroup(e.text());
+            dependency.group = getGroup(DALDom::text(e));
         e = child.firstChildElement(QStringLiteral("Parameter"));
         if (!e.isNull())
-            dependency.parameter = e.text();
+            dependency.parameter = DALDom::text(e);
         if (DALDom::hasChildElement(child, QStringLiteral("Map"))
-            && handleListOfDependencyMappings(child.elementsByTagName(QStringLiteral("Map")), dependency) != 0) {
+            && handleListOfDependencyMappings(DALDom::elements(child, QStringLiteral("Map")), dependency) != 0) {
             failed = true;
         }
 
@@ -137,16 +137,16 @@ int DALParamDef::handleValidation(QDomElement const &element, ParamDefinition &p
         const QDomElement min = element.firstChildElement(QStringLiteral("Min"));
         if (min.isNull())
             return fail(QStringLiteral("The \"Min\" value is missing from a \"Min-Max\" validation in param_definition.xml."));
-        validation.min = min.text();
+        validation.min = DALDom::text(min);
         const QDomElement max = element.firstChildElement(QStringLiteral("Max"));
         if (max.isNull())
             return fail(QStringLiteral("The \"Max\" value is missing from a \"Min-Max\" validation in param_definition.xml."));
-        validation.max = max.text();
+        validation.max = DALDom::text(max);
     } else if (validation.type == VT_CODE) {
         const QDomElement name = element.firstChildElement(QStringLiteral("Name"));
         if (name.isNull())
             return fail(QStringLiteral("The \"Name\" is missing from a \"Code\" validation in param_definition.xml."));
-        validation.name = name.text();
+        validation.name = DALDom::text(name);
     }
     parDef.validation = validation;
     return 0;
@@ -165,7 +165,7 @@ int DALParamDef::handleListValues(QDomElement const &element, ParamDefinition &p
         if (tag.contains(QLatin1String("Value"))) {
             if (!child.hasAttribute(QStringLiteral("text")))
                 return fail(QStringLiteral("Missing \"text\" attribute for element %1 in param_definition.xml").arg(tag));
-            parDef.listValues.append(ListValue{child.attribute(QStringLiteral("text")), child.text()});
+            parDef.listValues.append(ListValue{child.attribute(QStringLiteral("text")), DALDom::text(child)});
         } else if (tag.contains(QLatin1String("Range"))) {
             // A failed range has recorded its message; the other children are
             // still read and the walk drops the parameter afterwards.
@@ -197,7 +197,7 @@ int DALParamDef::handleListRangeValues(QDomElement const &range, ParamDefinition
     if (beginElement.isNull())
         return fail(QStringLiteral("The child element \"Begin\" is missing from a \"Range\" element in param_definition.xml."));
     RangeBound begin;
-    if (!begin.read(beginElement.text()))
+    if (!begin.read(DALDom::text(beginElement)))
         return fail(QStringLiteral("Invalid value given for the \"Begin\" element in param_definition.xml. The data must be given as a numeric value."));
     const bool hasTemplate = beginElement.hasAttribute(QStringLiteral("text"));
     const QString templ = beginElement.attribute(QStringLiteral("text"));
@@ -206,7 +206,7 @@ int DALParamDef::handleListRangeValues(QDomElement const &range, ParamDefinition
     if (endElement.isNull())
         return fail(QStringLiteral("The child element \"End\" is missing from a \"Range\" element in param_definition.xml."));
     RangeBound end;
-    if (!end.read(endElement.text()))
+    if (!end.read(DALDom::text(endElement)))
         return fail(QStringLiteral("Invalid value given for the \"End\" element in param_definition.xml. The data must be given as a numeric value."));
     if (begin.decimal != end.decimal)
         return fail(QStringLiteral("The \"Begin\" and \"End\" elements of a \"Range\" element in param_definition.xml must both be integers or both be decimal numbers."));
@@ -252,7 +252,7 @@ int DALParamDef::createOptionList(QDomNodeList const &options, ParamDefinition *
             continue;
         }
         const QString name = option.attribute(QStringLiteral("name"));
-        const QString value = option.text();
+        const QString value = DALDom::text(option);
         if (value.isEmpty()) {
             DALCommon::setError(5, QObject::tr("The value is missing for the parameter definition Option \"%1\"!").arg(name));
             result = -1;

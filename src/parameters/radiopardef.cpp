@@ -52,8 +52,15 @@ DALRadioParDef::DALRadioParDef(QString &device)
 {
     m_status = DALDeviceFile::openForDevice(kFileName, device, QStringLiteral("radiopardefinitions"),
                                             &m_document);
-    if (m_status == 0)
+    if (m_status == 0) {
+        DALDom::ReadBudget budget(*m_document);
         createRadioParDefs();
+        if (budget.exhausted()) {
+            m_definitions = RadioParDefs();
+            FieldOwners::drop(this);
+            m_status = 2;
+        }
+    }
 }
 
 DALRadioParDef::DALRadioParDef(DALRadioParDef const &other)
@@ -88,7 +95,7 @@ DALRadioParDef::RadioParDefs &DALRadioParDef::getDefinitions()
 
 void DALRadioParDef::createRadioParDefs()
 {
-    const QDomNodeList elements = m_document->elementsByTagName(QStringLiteral("RadioPar"));
+    const QDomNodeList elements = DALDom::elements(*m_document, QStringLiteral("RadioPar"));
     for (int i = 0; i < elements.count(); ++i) {
         QDomElement element = DALDom::itemAt(elements, i).toElement();
         RadioParDef def;
@@ -103,7 +110,7 @@ void DALRadioParDef::createRadioParDef(QDomElement &element, RadioParDef &def)
     // A later field of the same name replaces the earlier one, whose record is
     // then unreachable and freed right here.
     std::map<QString, std::unique_ptr<Field>> byName;
-    const QDomNodeList elements = element.elementsByTagName(QStringLiteral("field"));
+    const QDomNodeList elements = DALDom::elements(element, QStringLiteral("field"));
     for (int i = 0; i < elements.count(); ++i) {
         QDomElement fieldElement = DALDom::itemAt(elements, i).toElement();
         std::unique_ptr<Field> field(new Field);

@@ -65,8 +65,14 @@ DALRfCmdDef::DALRfCmdDef(QString &device)
         return;
     }
     m_status = DALDeviceFile::open(dir, kFileName, QStringLiteral("RfCommandDefinitions"), &m_document);
-    if (m_status == 0)
+    if (m_status == 0) {
+        DALDom::ReadBudget budget(*m_document);
         createRfCmdGroups();
+        if (budget.exhausted()) {
+            m_rfCommandGroups = RfCommandGroups();
+            m_status = 2;
+        }
+    }
 }
 
 // The host changes the records through getRfCommandGroups(): copies get
@@ -201,18 +207,18 @@ void DALRfCmdDef::createFields(QDomElement &element, RfCommandDefinition &defini
             const QDomElement offset = fieldElement.firstChildElement(QStringLiteral("Offset"));
             if (!offset.isNull()) {
                 bool ok = false;
-                const int value = offset.text().toInt(&ok, 10);
+                const int value = DALDom::text(offset).toInt(&ok, 10);
                 if (!ok) {
                     m_status = -1;
                     DALCommon::setError(1, QStringLiteral("Invalid offset value given for pointer "
                                                           "type element. Value: %1")
-                                               .arg(offset.text()));
+                                               .arg(DALDom::text(offset)));
                     return;
                 }
                 field.ptrOffset = quint8(value);
             }
-            field.ptrType = fieldElement.firstChildElement(QStringLiteral("PtrType")).text();
-            field.ptrName = fieldElement.firstChildElement(QStringLiteral("PtrName")).text();
+            field.ptrType = DALDom::text(fieldElement.firstChildElement(QStringLiteral("PtrType")));
+            field.ptrName = DALDom::text(fieldElement.firstChildElement(QStringLiteral("PtrName")));
         }
 
         const QString byteIndex = firstValue(fieldElement, QStringLiteral("ByteIndex"));

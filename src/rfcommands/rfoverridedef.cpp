@@ -99,7 +99,12 @@ void DALRfOverrideDef::createOverrides()
             DALCommon::setError(5, QObject::tr("Opening OR file failed, filename: %1").arg(fileName));
             continue;
         }
+        DALDom::ReadBudget budget(*m_document);
         createOverride(fileName);
+        if (budget.exhausted()) {
+            m_overrides.removeLast();
+            m_status = 2;
+        }
     }
 }
 
@@ -119,7 +124,7 @@ void DALRfOverrideDef::createOverride(QString fileName)
         createWriteCustom(record, element);
     s_index = nullptr;
 
-    const QDomNodeList elementNodes = m_document->elementsByTagName(QStringLiteral("Element32b"));
+    const QDomNodeList elementNodes = DALDom::elements(*m_document, QStringLiteral("Element32b"));
     for (int i = 0; i < elementNodes.count(); ++i) {
         const QDomElement element = itemAt(elementNodes, i).toElement();
         OverrideElement entry;

@@ -37,8 +37,14 @@ DALRfFrontEndSettings::DALRfFrontEndSettings(const QString &deviceName, DALRfCmd
     }
     m_status = DALDeviceFile::open(directory, m_fileNameFrontEndSettings, QStringLiteral("FrontEndSettings"),
                                    &m_document);
-    if (m_status == 0)
+    if (m_status == 0) {
+        DALDom::ReadBudget budget(*m_document);
         m_status = createFrontEnds();
+        if (budget.exhausted()) {
+            release();
+            m_status = 2;
+        }
+    }
 }
 
 DALRfFrontEndSettings::DALRfFrontEndSettings(const DALRfFrontEndSettings &other)
@@ -119,7 +125,7 @@ QList<DALRfCmdSettings::Command> DALRfFrontEndSettings::getFrontEndCommands(cons
 int DALRfFrontEndSettings::createFrontEnds()
 {
     int status = 0;
-    const QDomNodeList elements = m_document->elementsByTagName(QStringLiteral("FrontEnd"));
+    const QDomNodeList elements = DALDom::elements(*m_document, QStringLiteral("FrontEnd"));
     for (int i = 0; i < elements.count(); ++i) {
         QDomElement element = itemAt(elements, i).toElement();
         auto *frontEnd = new FrontEnd;
@@ -135,7 +141,7 @@ int DALRfFrontEndSettings::createFrontEnds()
 
 int DALRfFrontEndSettings::createFrontEndSettings(FrontEnd *frontEnd, QDomElement &element)
 {
-    const QDomNodeList ranges = element.elementsByTagName(QStringLiteral("FrequencyRange"));
+    const QDomNodeList ranges = DALDom::elements(element, QStringLiteral("FrequencyRange"));
     if (ranges.count() == 0) {
         FrequencyRange range;
         const int status = createCommandSettings(element, &range);
@@ -168,7 +174,7 @@ int DALRfFrontEndSettings::createFrontEndSettings(FrontEnd *frontEnd, QDomElemen
 
 int DALRfFrontEndSettings::createCommandSettings(const QDomElement &element, FrequencyRange *range)
 {
-    const QDomNodeList commands = element.elementsByTagName(QStringLiteral("Command"));
+    const QDomNodeList commands = DALDom::elements(element, QStringLiteral("Command"));
     if (!m_cmdSettings) {
         if (commands.isEmpty())
             return 0;

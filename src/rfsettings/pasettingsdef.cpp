@@ -197,7 +197,13 @@ int DALPaSettingsDef::createAllPaSettingTables(const QString &directory, bool us
         std::unique_ptr<QDomDocument> document(loaded);
         if (opened != 0)
             return opened;
-        const int status = createPaSettingTables(name, document.get());
+        DALDom::ReadBudget budget(*document);
+        int status = createPaSettingTables(name, document.get());
+        if (budget.exhausted()) {
+            DesignLookups::drop(m_paSettings.value(name.toLower()));
+            delete m_paSettings.take(name.toLower());
+            status = 2;
+        }
         if (status != 0)
             return status;
     }
@@ -209,7 +215,7 @@ int DALPaSettingsDef::createPaSettingTables(QString fileName, QDomDocument *docu
     m_currentFile = fileName;
     std::unique_ptr<PaSettings> settings(new PaSettings);
 
-    const QDomNodeList designs = document->elementsByTagName(QStringLiteral("RfDesign"));
+    const QDomNodeList designs = DALDom::elements(*document, QStringLiteral("RfDesign"));
     for (int i = 0; i < designs.count(); ++i) {
         QDomElement element = itemAt(designs, i).toElement();
         if (createRfDesign(element, settings.get()) == -1)
@@ -236,7 +242,7 @@ int DALPaSettingsDef::createRfDesign(QDomElement &element, PaSettings *paSetting
 {
     RfDesign design;
     design.name = element.attribute(QStringLiteral("name"));
-    const QDomNodeList ranges = element.elementsByTagName(QStringLiteral("FrequencyRange"));
+    const QDomNodeList ranges = DALDom::elements(element, QStringLiteral("FrequencyRange"));
     for (int i = 0; i < ranges.count(); ++i) {
         QDomElement range = itemAt(ranges, i).toElement();
         if (createFrequencyRange(range, &design) == -1)
@@ -278,7 +284,7 @@ int DALPaSettingsDef::createFrequencyRange(QDomElement &element, RfDesign *rfDes
 
 int DALPaSettingsDef::createPaSettingTable(QDomElement &element, PaSettingTable &table)
 {
-    const QDomNodeList entries = element.elementsByTagName(QStringLiteral("PaSetting"));
+    const QDomNodeList entries = DALDom::elements(element, QStringLiteral("PaSetting"));
     for (int i = 0; i < entries.count(); ++i) {
         QDomElement entry = itemAt(entries, i).toElement();
         const int status = createPaSetting(entry, table);
@@ -302,7 +308,7 @@ int DALPaSettingsDef::createPaSetting(QDomElement &element, PaSettingTable &tabl
         DALCommon::setError(QStringLiteral("DALPaSettingsDef: Null pointer"));
         return -1;
     }
-    int status = m_cmdSettings->getCommands(element.elementsByTagName(QStringLiteral("Command")), m_currentFile,
+    int status = m_cmdSettings->getCommands(DALDom::elements(element, QStringLiteral("Command")), m_currentFile,
                                             &entry.commands);
     if (status != 0)
         return status;
@@ -328,7 +334,7 @@ int DALPaSettingsDef::createPaSetting(QDomElement &element, PaSettingTable &tabl
         entry.txHighPa = 0xFFFFFFFFu;
     }
 
-    const QDomNodeList options = element.elementsByTagName(QStringLiteral("Option"));
+    const QDomNodeList options = DALDom::elements(element, QStringLiteral("Option"));
     if (options.count() > 0) {
         status = createOptionList(options, &entry);
         if (status != 0)
@@ -349,7 +355,7 @@ int DALPaSettingsDef::createOptionList(const QDomNodeList &optionElements, PaSet
             continue;
         }
         const QString name = option.attribute(QStringLiteral("name"));
-        const QString text = option.text();
+        const QString text = DALDom::text(option);
         if (text.isEmpty()) {
             DALCommon::setError(5, QObject::tr("The value is missing for the PaSetting Option \"%1\"!").arg(name));
             result = -1;

@@ -93,7 +93,12 @@ DALRfCmdSettings::DALRfCmdSettings(QString &deviceName)
     if (m_status != 0)
         return;
     ReadScope scope(directory);
+    DALDom::ReadBudget budget(*m_document);
     m_status = createRfCmdSettings();
+    if (budget.exhausted()) {
+        m_rfCategories = RfCategories();
+        m_status = 2;
+    }
 }
 
 DALRfCmdSettings::DALRfCmdSettings(const DALRfCmdSettings &other)
@@ -145,20 +150,20 @@ int DALRfCmdSettings::createRfCmdSettings()
         DALCommon::setError(1, QStringLiteral("Default category and setting missing in %1").arg(kCategoriesFile));
         return -1;
     }
-    m_rfCategories.defCategory = defaults.firstChildElement(QStringLiteral("DefCategory")).text();
-    m_rfCategories.defSetting = defaults.firstChildElement(QStringLiteral("DefSetting")).text();
+    m_rfCategories.defCategory = DALDom::text(defaults.firstChildElement(QStringLiteral("DefCategory")));
+    m_rfCategories.defSetting = DALDom::text(defaults.firstChildElement(QStringLiteral("DefSetting")));
 
     const QString settingTag = QStringLiteral("Setting");
-    const QDomNodeList categories = m_document->elementsByTagName(QStringLiteral("Category"));
+    const QDomNodeList categories = DALDom::elements(*m_document, QStringLiteral("Category"));
     for (int i = 0; i < categories.count(); ++i) {
         const QDomElement element = itemAt(categories, i).toElement();
         RfCategory category;
         initRfCategory(&category);
-        category.name = element.firstChildElement(QStringLiteral("Name")).text();
-        category.description = element.firstChildElement(QStringLiteral("Description")).text();
+        category.name = DALDom::text(element.firstChildElement(QStringLiteral("Name")));
+        category.description = DALDom::text(element.firstChildElement(QStringLiteral("Description")));
         for (QDomElement setting = element.firstChildElement(settingTag); !setting.isNull();
              setting = setting.nextSiblingElement(settingTag)) {
-            const int status = getCmdSettings(setting.text(), setting.attribute(QStringLiteral("options")),
+            const int status = getCmdSettings(DALDom::text(setting), setting.attribute(QStringLiteral("options")),
                                               &category.settings);
             if (status != 0)
                 return status; // the category being read is dropped
@@ -192,9 +197,10 @@ int DALRfCmdSettings::getCmdSettings(QString fileName, QString options, QList<Cm
     if (status != 0)
         return status;
 
+    DALDom::ReadBudget budget(*document);
     CmdSetting record;
     initCmdSetting(&record);
-    const QDomNodeList elements = document->elementsByTagName(QStringLiteral("setting"));
+    const QDomNodeList elements = DALDom::elements(*document, QStringLiteral("setting"));
     for (int i = 0; i < elements.count(); ++i) {
         const QDomElement element = itemAt(elements, i).toElement();
         record.fileName = fileName;
@@ -202,20 +208,20 @@ int DALRfCmdSettings::getCmdSettings(QString fileName, QString options, QList<Cm
 
         QDomElement child = element.firstChildElement(QStringLiteral("Description"));
         if (!child.isNull())
-            record.description = child.text();
+            record.description = DALDom::text(child);
         child = element.firstChildElement(QStringLiteral("Name"));
         if (!child.isNull())
-            record.name = child.text();
+            record.name = DALDom::text(child);
         child = element.firstChildElement(QStringLiteral("Frequency"));
         if (!child.isNull())
-            record.frequency = child.text();
+            record.frequency = DALDom::text(child);
 
         const QDomElement patch = element.firstChildElement(QStringLiteral("Patch"));
         if (!patch.isNull()) {
-            record.patch.define = patch.firstChildElement(QStringLiteral("Define")).text();
-            record.patch.cpe = patch.firstChildElement(QStringLiteral("Cpe")).text();
-            record.patch.mce = patch.firstChildElement(QStringLiteral("Mce")).text();
-            record.patch.rfe = patch.firstChildElement(QStringLiteral("Rfe")).text();
+            record.patch.define = DALDom::text(patch.firstChildElement(QStringLiteral("Define")));
+            record.patch.cpe = DALDom::text(patch.firstChildElement(QStringLiteral("Cpe")));
+            record.patch.mce = DALDom::text(patch.firstChildElement(QStringLiteral("Mce")));
+            record.patch.rfe = DALDom::text(patch.firstChildElement(QStringLiteral("Rfe")));
         }
 
         const QDomElement testFunc = element.firstChildElement(QStringLiteral("TestFunc"));
@@ -234,14 +240,16 @@ int DALRfCmdSettings::getCmdSettings(QString fileName, QString options, QList<Cm
                     break;
                 const QDomElement file = testFunc.firstChildElement(QLatin1String(function.tag));
                 if (!file.isNull())
-                    status = readTfCmdFile(file.text(), function.commands);
+                    status = readTfCmdFile(DALDom::text(file), function.commands);
             }
         }
 
         if (status == 0 && hasChildElement(element, QStringLiteral("Command")))
-            status = getCommands(element.elementsByTagName(QStringLiteral("Command")), fileName, &record.commands);
+            status = getCommands(DALDom::elements(element, QStringLiteral("Command")), fileName, &record.commands);
     }
 
+    if (budget.exhausted())
+        status = 2;
     if (status == 0 && s_context)
         s_context->settings.insert(key, CachedSetting{record, elements.count() > 0});
     settings->append(record);
@@ -267,8 +275,13 @@ int DALRfCmdSettings::readTfCmdFile(QString fileName, QList<Command> *commands)
     if (opened != 0)
         return opened;
 
+    DALDom::ReadBudget budget(*document);
     QList<Command> read;
-    const int status = getCommands(document->elementsByTagName(QStringLiteral("Command")), fileName, &read);
+    int status = getCommands(DALDom::elements(*document, QStringLiteral("Command")), fileName, &read);
+    if (budget.exhausted()) {
+        read.clear();
+        status = 2;
+    }
     if (status == 0 && s_context)
         s_context->tfCommands.insert(key, read);
     commands->append(read);
@@ -291,12 +304,12 @@ int DALRfCmdSettings::getCommands(const QDomNodeList &commandElements, QString f
         command.name = element.attribute(QStringLiteral("name"));
 
         if (hasChildElement(element, QStringLiteral("Field"))) {
-            status = getFields(element.elementsByTagName(QStringLiteral("Field")), fileName, &command.fields);
+            status = getFields(DALDom::elements(element, QStringLiteral("Field")), fileName, &command.fields);
             if (status == -1)
                 return -1;
         }
         if (hasChildElement(element, QStringLiteral("OverrideField"))) {
-            status = getOverrideFields(element.elementsByTagName(QStringLiteral("OverrideField")),
+            status = getOverrideFields(DALDom::elements(element, QStringLiteral("OverrideField")),
                                        &command.overrideField);
         }
         if (status == -1)
@@ -316,7 +329,7 @@ int DALRfCmdSettings::getFields(const QDomNodeList &fieldElements, QString fileN
         }
         CmdField field;
         field.name = element.attribute(QStringLiteral("name"));
-        field.value = element.text();
+        field.value = DALDom::text(element);
         field.tfOverride = element.attribute(QStringLiteral("tfOverride")).toUpper() != QLatin1String("NO");
         fields->append(field);
     }
@@ -330,7 +343,7 @@ int DALRfCmdSettings::getOverrideFields(const QDomNodeList &overrideFieldElement
         const QDomElement element = itemAt(overrideFieldElements, i).toElement();
         if (element.hasAttribute(QStringLiteral("name")))
             overrideField->name = element.attribute(QStringLiteral("name"));
-        if (getOverrideBlocks(element.elementsByTagName(QStringLiteral("Block")), overrideField) == -1)
+        if (getOverrideBlocks(DALDom::elements(element, QStringLiteral("Block")), overrideField) == -1)
             result = -1;
     }
     return result;
@@ -346,7 +359,7 @@ int DALRfCmdSettings::getOverrideBlocks(const QDomNodeList &blockElements, Overr
             result = -1;
             continue;
         }
-        overrideField->blocks.append(node.toElement().text());
+        overrideField->blocks.append(DALDom::text(node.toElement()));
         overrideField->overrideMap.addOverrideIndex(overrideField->name, overrideField->blocks.size() - 1);
     }
     return result;
@@ -376,7 +389,7 @@ int DALRfCmdSettings::getWriteCustoms(const QDomNodeList &writeCustomElements, Q
 
         const QDomElement values = element.firstChildElement(QStringLiteral("Values"));
         if (!values.isNull()) {
-            const QStringList parts = values.text().split(QLatin1Char(','), Qt::KeepEmptyParts);
+            const QStringList parts = DALDom::text(values).split(QLatin1Char(','), Qt::KeepEmptyParts);
             for (const QString &part : parts) {
                 const quint32 value = part.toUInt(&ok, 10);
                 if (ok) {
