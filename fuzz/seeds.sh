@@ -56,18 +56,33 @@ printf 'VO8395_BLE\0BLE' >"$out/fuzz_family/ble"
 printf 'VO4725\0' >"$out/fuzz_family/plain"
 
 # The broken inputs the hostile-input tests use, small enough to mutate:
-# not well-formed, truncated, an entity that expands, bytes that are not
-# UTF-8, deeper nesting than the loader takes.
+# not well-formed, truncated, entities (expanding, markup written as character
+# references, external), bytes that are not UTF-8, deeper nesting than the
+# loader takes, UTF-16 with and without a byte-order mark. Each target also
+# gets its own sample file in UTF-16.
 for dir in "$out"/fuzz_*; do
     printf '<Root><a></b></Root>' >"$dir/broken_mismatched"
     printf '<Root><a name="x' >"$dir/broken_truncated"
     printf '<!DOCTYPE r [<!ENTITY a "aaaaaaaaaa"><!ENTITY b "&a;&a;&a;&a;">]><r>&b;&b;</r>' >"$dir/broken_entity"
     printf '<Root name="\377\376\303(">\200\201</Root>' >"$dir/broken_not_utf8"
+    printf '<!DOCTYPE r [<!ENTITY e "&#60;a&#62;&#60;a&#62;">]><r>&e;&e;</r>' >"$dir/broken_entity_markup"
+    printf '<!DOCTYPE r [<!ENTITY x SYSTEM "file:///etc/hostname">]><r>&x;</r>' >"$dir/broken_entity_external"
     python3 -c 'import sys; sys.stdout.write("<a>" * 1001 + "</a>" * 1001)' >"$dir/broken_deep"
+    python3 -c 'import sys; sys.stdout.buffer.write(("<r>" + "<a x=\"1\">t</a>" * 20 + "</r>").encode("utf-16"))' \
+        >"$dir/utf16_flat"
+    python3 -c 'import sys; sys.stdout.buffer.write(("<a>" * 1001 + "</a>" * 1001).encode("utf-16-be"))' \
+        >"$dir/utf16_deep"
+    sample=$(ls "$dir" | grep -v -e '^broken_' -e '^utf16_' | head -n 1)
+    if [ -n "$sample" ] && [ "$(basename "$dir")" != fuzz_family ] && ! grep -qa -P '\x00' "$dir/$sample"; then
+        python3 -c 'import sys; text = open(sys.argv[1], "rb").read().decode("utf-8")
+sys.stdout.buffer.write(text.replace("encoding=\"UTF-8\"", "encoding=\"UTF-16\"").encode("utf-16"))' \
+            "$dir/$sample" >"$dir/utf16_sample"
+    fi
 done
 
 # Element and attribute names of the sample tree, for mutations that keep
-# the vocabulary of the readers.
-{ grep -rhoE '<[A-Za-z_][A-Za-z0-9_]*' "$tree" | sed 's/^<//'
-  grep -rhoE ' [A-Za-z_]+="' "$tree" | sed 's/^ //; s/="$//'; } |
-    sort -u | sed 's/.*/"&"/' >"$out/xml.dict"
+# the vocabulary of the readers, and the markup the loader refuses or decodes.
+{ { grep -rhoE '<[A-Za-z_][A-Za-z0-9_]*' "$tree" | sed 's/^<//'
+    grep -rhoE ' [A-Za-z_]+="' "$tree" | sed 's/^ //; s/="$//'; } | sort -u | sed 's/.*/"&"/'
+  printf '"%s"\n' '<!DOCTYPE' '<!ENTITY' '&#60;' '&#62;' 'SYSTEM' 'PUBLIC' '<?xml' 'encoding=' \
+      'UTF-16' 'ISO-8859-1' ']>' '%'; } >"$out/xml.dict"

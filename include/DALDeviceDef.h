@@ -17,6 +17,11 @@ class QDomDocument;
  * Every Package element at any depth is a package, and every IoPin element
  * at any depth inside it one of its pins, so the pins of a nested package are
  * also listed under the enclosing one. A null document gives no packages.
+ *
+ * The records that getDeviceDefinition() reaches stay where they are while the object
+ * lives and is not assigned to: copies get records of their own, so
+ * copying the object, changing a copy or destroying it never moves them,
+ * and queries never write to them.
  */
 class DAL_EXPORT DALDeviceDef
 {

@@ -19,6 +19,11 @@ class QDomDocument;
  *
  * The status first holds the build result and is then overwritten by every
  * getAddress() call. A null document gives an empty table.
+ *
+ * The records that getIoRegisterDefinition() reaches stay where they are while the object
+ * lives and is not assigned to: copies get records of their own, so
+ * copying the object, changing a copy or destroying it never moves them,
+ * and queries never write to them.
  */
 class DAL_EXPORT DALIoRegisterDef
 {

@@ -32,7 +32,12 @@ class QDomNodeList;
  * Copies hold their own deep copy of the records, so every object deletes
  * exactly the records it owns; pointers returned by getPaSettingsFile and
  * getPaSettingTable point into the object asked and stay valid while it
- * lives and is not assigned to.
+ * lives and is not assigned to, whatever happens to its copies.
+ *
+ * getPaSettingTable answers as a walk over the designs in document order.
+ * Files of many designs are looked up through an index, until the host is
+ * given the file's record by getPaSettingsFile: from then on, since the host
+ * may rename or reorder the designs through it, that file is walked.
  */
 class DAL_EXPORT DALPaSettingsDef
 {

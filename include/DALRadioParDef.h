@@ -30,6 +30,11 @@ class QDomElement;
  * Copies carry the status and the definitions. Each copy holds its own
  * QDomDocument handle on the parsed tree, which Qt shares between the handles
  * and frees with the last one.
+ *
+ * The records that getDefinitions() reaches stay where they are while the object
+ * lives and is not assigned to: copies get records of their own, so
+ * copying the object, changing a copy or destroying it never moves them,
+ * and queries never write to them.
  */
 class DAL_EXPORT DALRadioParDef
 {

@@ -33,6 +33,11 @@ class QDomNodeList;
  * runs. A copy holds its own QDomDocument handle onto the same implicitly
  * shared tree, which Qt frees with the last handle, so originals and copies
  * can be destroyed in any order and nothing is released twice.
+ *
+ * The records that getRfCategories() reaches stay where they are while the object
+ * lives and is not assigned to: copies get records of their own, so
+ * copying the object, changing a copy or destroying it never moves them,
+ * and queries never write to them.
  */
 class DAL_EXPORT DALRfCmdSettings
 {

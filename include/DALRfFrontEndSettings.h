@@ -26,6 +26,11 @@ class QDomElement;
  * Copies hold their own FrontEnd records and their own QDomDocument handle
  * onto the shared parsed tree (freed by Qt with the last handle), so every
  * object releases exactly what it owns, in any order of destruction.
+ *
+ * The records that getFrontEnd() reaches stay where they are while the object
+ * lives and is not assigned to: copies get records of their own, so
+ * copying the object, changing a copy or destroying it never moves them,
+ * and queries never write to them.
  */
 class DAL_EXPORT DALRfFrontEndSettings
 {

@@ -31,6 +31,11 @@ class QDomElement;
  * copy (or an assigned object) carries the status, the device name and the
  * records but no document, so copies and the original may be destroyed in any
  * order.
+ *
+ * The records that getOverrides() reaches stay where they are while the object
+ * lives and is not assigned to: copies get records of their own, so
+ * copying the object, changing a copy or destroying it never moves them,
+ * and queries never write to them.
  */
 class DAL_EXPORT DALRfOverrideDef
 {

@@ -27,6 +27,11 @@ class QDomNodeList;
  * later pins read cleanly: a clean pin does not hide an earlier fault.
  * The first constructor argument and the targets directory are kept (and
  * copied) for the host; nothing here reads them.
+ *
+ * The records that getTargets() reaches stay where they are while the object
+ * lives and is not assigned to: copies get records of their own, so
+ * copying the object, changing a copy or destroying it never moves them,
+ * and queries never write to them.
  */
 class DAL_EXPORT DALTargetDef
 {

@@ -12,6 +12,8 @@
 #                                       and tst_dalrfcmdsettings; errors or definite leaks fail
 #   scripts/run.sh bench [ARGS...]      build (Release) and run dal-bench ARGS (installs
 #                                       libbenchmark-dev); see BENCHMARKS.md
+#   scripts/run.sh hostile [ARGS...]    build (Release) and run dal-hostile ARGS: every hostile
+#                                       input through every reader, time and peak memory
 #
 # Missing build dependencies are installed with apt-get first (Debian).
 set -euo pipefail
@@ -141,14 +143,14 @@ case "$command" in
         mkdir -p "$workdir"
         (cd "$workdir" && DAL_TEST_NO_TIMING=1 "${memcheck[@]}" ../../tst_dalrfcmdsettings)
         ;;
-    bench)
+    bench|hostile)
         install_missing
         dpkg -s libbenchmark-dev >/dev/null 2>&1 || apt_install libbenchmark-dev
         dir="${build_dir}-bench"
         cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Release -DDAL_WARNINGS_AS_ERRORS=ON \
             -DDAL_BUILD_BENCH=ON -DDAL_BUILD_TESTS=OFF
-        cmake --build "$dir" -j "$jobs" --target dal-bench
-        "$dir/bench/dal-bench" "$@"
+        cmake --build "$dir" -j "$jobs" --target "dal-$command"
+        "$dir/bench/dal-$command" "$@"
         ;;
     inspect)
         install_missing
@@ -157,7 +159,7 @@ case "$command" in
         "$build_dir/tools/dal-inspect/dal-inspect" "$@"
         ;;
     *)
-        echo "usage: scripts/run.sh test | docs | fuzz [SECONDS] [JOBS] | valgrind | bench [dal-bench arguments] | inspect [dal-inspect arguments]" >&2
+        echo "usage: scripts/run.sh test | docs | fuzz [SECONDS] [JOBS] | valgrind | bench [dal-bench arguments] | hostile [dal-hostile arguments] | inspect [dal-inspect arguments]" >&2
         exit 2
         ;;
 esac

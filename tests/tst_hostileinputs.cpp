@@ -6,6 +6,7 @@
 #include "DALCommon.h"
 #include "DALDeviceDescr.h"
 #include "DALDeviceList.h"
+#include "DALIoPinDef.h"
 #include "DALIoRegisterDef.h"
 #include "DALPacket.h"
 #include "DALPaSettingsDef.h"
@@ -57,6 +58,7 @@ private slots:
 
     void hostileFile_data();
     void hostileFile();
+    void readBudgetEndsMultipliedReads();
     void namesWithSpacesAndNonAscii_data();
     void namesWithSpacesAndNonAscii();
     void numberOutOfRange_data();
@@ -120,6 +122,40 @@ void TestHostileInputs::hostileFile()
     int status = 0;
     QCOMPARE(::waitpid(child, &status, 0), child);
     QVERIFY2(WIFEXITED(status) && WEXITSTATUS(status) == 0, "the child process reports the failure above");
+}
+
+// A file of a few hundred kilobytes whose nested elements make every level
+// collect all the commands below it again: the read stops with the budget's
+// message, and nothing of the file is kept.
+void TestHostileInputs::readBudgetEndsMultipliedReads()
+{
+    FixtureTree tree;
+    QVERIFY(HostileFiles::prepareTree(tree));
+    const QByteArray levels = QByteArray("<PaSetting text=\"x\"><Value>1</Value>").repeated(990);
+    const QByteArray commands = QByteArray("<Command name=\"C\"><Field name=\"f\">1</Field></Command>").repeated(3000);
+    QVERIFY(tree.write("vo4725/pa/pasettings.xml",
+                       "<pasettings><RfDesign name=\"d\"><FrequencyRange><Min>1</Min><Max>2</Max><PaSettingTable>"
+                           + levels + commands + QByteArray("</PaSetting>").repeated(990)
+                           + "</PaSettingTable></FrequencyRange></RfDesign><DefaultPaTable/></pasettings>"));
+    QString device = QStringLiteral("VO4725");
+    DALRfCmdSettings settings(device);
+    DALCommon::clearErrorList();
+    DALPaSettingsDef pa(QString(), device, &settings, true);
+    const QStringList errors = DALCommon::getErrorList();
+    QVERIFY(!errors.isEmpty());
+    QCOMPARE(errors.first(), QStringLiteral("XML DOM parse failed: ") + tree.path("vo4725/pa/pasettings.xml")
+                                 + QStringLiteral(", line 1: \n") + HostileFiles::budgetReason());
+    QVERIFY(!pa.getPaSettingsFile(QStringLiteral("pasettings.xml")));
+
+    // A document the host parsed is bounded the same way.
+    const QByteArray chain = QByteArray("<IoPin name=\"p\"><ControlFunction name=\"c\"><Signal name=\"s\">").repeated(300);
+    QDomDocument document = parseXml("<IoPins>" + chain
+                                     + QByteArray("<Register name=\"r\"><Mask>1</Mask></Register>").repeated(2000)
+                                     + QByteArray("</Signal></ControlFunction></IoPin>").repeated(300) + "</IoPins>");
+    DALCommon::clearErrorList();
+    DALIoPinDef pins(&document);
+    QCOMPARE(pins.getStatus(), 2);
+    QVERIFY(DALCommon::getErrorList().value(0).startsWith(QStringLiteral("XML DOM parse failed: IO pin definitions, line 1: \n")));
 }
 
 void TestHostileInputs::namesWithSpacesAndNonAscii_data()
