@@ -102,7 +102,9 @@ bool parseAsHost(QByteArray const &content, QDomDocument *document)
 {
     QString message;
     int line = 0;
-    std::unique_ptr<QDomDocument> parsed(DALXmlParser::parse(content, QString(), &message, &line));
+    int column = 0;
+    qint64 nodes = 0;
+    std::unique_ptr<QDomDocument> parsed(DALXmlParser::parse(content, QString(), &message, &line, &column, &nodes));
     if (!parsed)
         return false;
     *document = *parsed;

@@ -1,5 +1,6 @@
 #include "DALCodeGen.h"
 #include "DALCommon.h"
+#include "documentread.h"
 #include "domutil.h"
 
 #include <QDomDocument>
@@ -23,9 +24,9 @@ DALCodeGen::DALCodeGen(QString &dir)
     m_status = DALCommon::openDomDocument(dir.toLower() + QLatin1String(kCodeGenFile), QStringLiteral("CodeGen"),
                                           &m_pDocument, true);
     if (m_status == 0) {
-        DALDom::ReadBudget budget(*m_pDocument);
+        DocumentRead reading(*m_pDocument);
         createCommands();
-        if (budget.exhausted()) {
+        if (reading.exhausted()) {
             m_commands.clear();
             m_status = 2;
         }

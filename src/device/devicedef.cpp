@@ -2,6 +2,7 @@
 
 #include "recordcopy.h"
 
+#include "documentread.h"
 #include "domutil.h"
 
 #include <QDomDocument>
@@ -22,9 +23,9 @@ static void detach(DALDeviceDef::DeviceDef &definition)
 
 DALDeviceDef::DALDeviceDef(QDomDocument *document)
 {
-    DALDom::ReadBudget budget(document ? *document : QDomDocument(), QStringLiteral("device definition"));
+    DocumentRead reading(document ? *document : QDomDocument(), QStringLiteral("device definition"));
     createPackages(document);
-    if (budget.exhausted())
+    if (reading.exhausted())
         m_deviceDef = DeviceDef();
 }
 

@@ -4,6 +4,7 @@
 
 #include "recordcopy.h"
 
+#include "documentread.h"
 #include "domutil.h"
 
 #include <QDomDocument>
@@ -35,9 +36,9 @@ DALTargetDef::DALTargetDef(QString &firstArg, QString & /*secondArg*/,
         m_status = -1;
         return;
     }
-    DALDom::ReadBudget budget(*targetsDocument, QStringLiteral("targets list"));
+    DocumentRead reading(*targetsDocument, QStringLiteral("targets list"));
     m_status = createTargets(targetsDocument);
-    if (budget.exhausted()) {
+    if (reading.exhausted()) {
         m_fileInfoList.clear();
         m_status = 2;
     }
@@ -145,7 +146,7 @@ int DALTargetDef::readTargetFile(QDomDocument *targetDocument, QString entry)
         return -1;
     }
 
-    DALDom::ReadBudget budget(*targetDocument, QStringLiteral("target file ") + parts.at(0));
+    DocumentRead reading(*targetDocument, QStringLiteral("target file ") + parts.at(0));
     Target target;
     target.virtualTarget = parts.at(1);
     target.name = DALCommon::getTextFromTagName(QStringLiteral("Name"), targetDocument);
@@ -165,7 +166,7 @@ int DALTargetDef::readTargetFile(QDomDocument *targetDocument, QString entry)
                                                            targetDocument);
 
     const int result = createIoSettings(targetDocument, &target, entry);
-    if (budget.exhausted())
+    if (reading.exhausted())
         return 2;
     // What could be read is kept, even when the file had faults.
     m_targets.targets.append(target);

@@ -2,6 +2,7 @@
 
 #include "DALCommon.h"
 
+#include "documentread.h"
 #include "domutil.h"
 
 #include <QDomDocument>
@@ -11,9 +12,9 @@
 DALUiTranslation::DALUiTranslation(QDomDocument *document)
     : m_status(0)
 {
-    DALDom::ReadBudget budget(document ? *document : QDomDocument(), QStringLiteral("translation table"));
+    DocumentRead reading(document ? *document : QDomDocument(), QStringLiteral("translation table"));
     createTranslations(document);
-    if (budget.exhausted()) {
+    if (reading.exhausted()) {
         m_translations.clear();
         m_status = 2;
     }

@@ -1,4 +1,5 @@
 #include "DALCommon.h"
+#include "report.h"
 
 #include <QDir>
 
@@ -24,8 +25,10 @@ int DALCommon::getStatus()
 
 void DALCommon::setError(QString const &message)
 {
-    if (!message.isEmpty())
+    if (!message.isEmpty()) {
         m_errors.append(message);
+        DALReport::appended(0, message);
+    }
     m_status = 0;
 }
 
@@ -39,6 +42,7 @@ void DALCommon::setError(int code, QString const &detail)
     if (!detail.isEmpty())
         message += QLatin1String(": ") + detail;
     m_errors.append(message);
+    DALReport::appended(code, message);
     m_status = -1;
 }
 
@@ -71,6 +75,7 @@ void DALCommon::clearErrorList()
 {
     m_status = 0;
     m_errors.clear();
+    DALReport::cleared();
 }
 
 int DALCommon::setConfigRoot(QString const &dir)
@@ -82,6 +87,8 @@ int DALCommon::setConfigRoot(QString const &dir)
     } else {
         m_configRoot.clear();
         m_errors.append(QLatin1String("Directory does not exist: ") + root.absolutePath());
+        DALReport::locate(root.absolutePath(), 0, 0);
+        DALReport::appended(0, m_errors.last());
         m_status = 1;
     }
     return m_status;

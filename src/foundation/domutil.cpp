@@ -1,7 +1,6 @@
 #include "domutil.h"
 
-#include "DALCommon.h"
-#include "xmlparser.h"
+#include "documentread.h"
 
 #include <QDomDocument>
 
@@ -12,20 +11,25 @@ namespace DALDom {
 
 namespace {
 
-// Steps a read may take per node of its document, on top of a fixed
-// allowance; an element handed to the reader counts as several steps, for
-// the record it becomes.
-constexpr qint64 kStepsPerNode = 32;
-constexpr qint64 kStepAllowance = 4 << 20;
+// An element handed to the reader counts as several steps, for the record it
+// becomes.
 constexpr qint64 kStepsPerResult = 8;
 // Accesses a reader makes to a node list per item (count, then item).
 constexpr qint64 kAccessesPerResult = 3;
 // Walks charge their steps in batches of this many.
 constexpr qint64 kChargeBatch = 256;
 
-ReadBudget *s_budget = nullptr;
+// Charges the walk Qt makes below node; false when the read cannot pay it.
+bool chargeWalk(QDomNode const &node)
+{
+    const DocumentRead *read = DocumentRead::current();
+    if (!read)
+        return true;
+    return DocumentRead::charge(countBelow(node, std::max<qint64>(0, read->remaining())), node);
+}
 
-// Nodes strictly below node, counted up to one more than limit.
+} // namespace
+
 qint64 countBelow(QDomNode const &node, qint64 limit)
 {
     qint64 count = 0;
@@ -46,55 +50,6 @@ qint64 countBelow(QDomNode const &node, qint64 limit)
     return count;
 }
 
-// Charges the walk Qt makes below node; false when the budget cannot pay it.
-bool chargeWalk(QDomNode const &node)
-{
-    if (!s_budget)
-        return true;
-    const qint64 left = std::max<qint64>(0, s_budget->remaining());
-    return ReadBudget::charge(countBelow(node, left), node);
-}
-
-} // namespace
-
-ReadBudget::ReadBudget(QDomNode const &document)
-    : ReadBudget(document, DALXmlParser::lastLoadedFile())
-{
-}
-
-ReadBudget::ReadBudget(QDomNode const &document, QString const &name)
-    : m_left(kStepsPerNode * countBelow(document, std::numeric_limits<qint64>::max()) + kStepAllowance)
-    , m_path(name)
-    , m_outer(s_budget)
-{
-    s_budget = this;
-}
-
-ReadBudget::~ReadBudget()
-{
-    s_budget = m_outer;
-}
-
-bool ReadBudget::charge(qint64 cost, QDomNode const &node)
-{
-    ReadBudget *budget = s_budget;
-    if (!budget)
-        return true;
-    if (budget->m_left < 0)
-        return false;
-    budget->m_left -= cost;
-    if (budget->m_left >= 0)
-        return true;
-    // Recorded when it happens, before whatever the cut-short read reports.
-    const int line = node.lineNumber() > 0 ? node.lineNumber() : 1;
-    DALCommon::setError(2, QStringLiteral("%1, line %2: \n%3")
-                               .arg(budget->m_path, QString::number(line),
-                                    QStringLiteral("Reading the document takes too many steps: elements that "
-                                                   "collect what lies below them are nested in each other too "
-                                                   "often.")));
-    return false;
-}
-
 QDomNodeList elements(QDomNode const &node, QString const &tagName)
 {
     if (!chargeWalk(node))
@@ -106,7 +61,7 @@ QDomNodeList elements(QDomNode const &node, QString const &tagName)
     qint64 depth = 0;
     for (QDomNode up = node.parentNode(); !up.isNull(); up = up.parentNode())
         ++depth;
-    if (!ReadBudget::charge(list.count() * (kStepsPerResult + kAccessesPerResult * depth), node))
+    if (!DocumentRead::charge(list.count() * (kStepsPerResult + kAccessesPerResult * depth), node))
         return QDomNodeList();
     return list;
 }
@@ -123,7 +78,7 @@ QDomElement firstElementByTagName(QDomNode const &node, QString const &tagName)
     QDomNode current = node.firstChild();
     while (!current.isNull()) {
         if (++steps == kChargeBatch) {
-            if (!ReadBudget::charge(steps, current))
+            if (!DocumentRead::charge(steps, current))
                 return QDomElement();
             steps = 0;
         }
@@ -181,7 +136,7 @@ ElementIndex::ElementIndex(QDomNode const &root)
         if (!current.isNull())
             current = current.nextSibling();
     }
-    ReadBudget::charge(m_elements.size(), root);
+    DocumentRead::charge(m_elements.size(), root);
 }
 
 bool ElementIndex::range(QDomNode const &node, int *begin, int *end) const
@@ -208,7 +163,7 @@ QDomElement ElementIndex::first(QDomNode const &node, QString const &tagName) co
     if (!range(node, &begin, &end))
         return firstElementByTagName(node, tagName);
     const auto positions = m_positions.constFind(tagName);
-    if (positions == m_positions.constEnd() || !ReadBudget::charge(1, node))
+    if (positions == m_positions.constEnd() || !DocumentRead::charge(1, node))
         return QDomElement();
     const auto at = std::lower_bound(positions->constBegin(), positions->constEnd(), begin);
     return at != positions->constEnd() && *at < end ? m_elements.at(*at) : QDomElement();
@@ -230,7 +185,7 @@ QList<QDomElement> ElementIndex::all(QDomNode const &node, QString const &tagNam
         return result;
     const auto first = std::lower_bound(positions->constBegin(), positions->constEnd(), begin);
     const auto last = std::lower_bound(first, positions->constEnd(), end);
-    if (!ReadBudget::charge(1 + kStepsPerResult * (last - first), node))
+    if (!DocumentRead::charge(1 + kStepsPerResult * (last - first), node))
         return result;
     for (auto at = first; at != last; ++at)
         result.append(m_elements.at(*at));

@@ -13,48 +13,14 @@
 // Small DOM helpers shared by the readers. Internal to the library.
 namespace DALDom {
 
-// The cost bound of one read of a document. The readers collect elements by
-// name at any depth, and for each element collected they collect again below
-// it; when elements of one kind are nested in each other, every level repeats
-// the work of the levels inside it, and a file of a few hundred kilobytes can
-// ask for billions of steps and gigabytes of records. While a ReadBudget is
-// alive, the walking helpers below (elements, text, firstElementByTagName and
-// ElementIndex) charge it for every node they visit and every element they
-// return. The allowance is a multiple of the document's own size, far above
-// what any well-formed configuration needs; once it is spent the helpers find
-// nothing more, the read ends quickly, and the budget records the failure as
-// a parse failure of the document (code 2): "<path>, line <line>: \n<reason>".
-// Budgets nest: a read inside another read is charged to the innermost one.
-class ReadBudget
-{
-public:
-    // For a document the loader has just read: the message names its file.
-    explicit ReadBudget(QDomNode const &document);
-    // For a document the host parsed: the message names it by name.
-    ReadBudget(QDomNode const &document, QString const &name);
-    ~ReadBudget();
-    ReadBudget(ReadBudget const &) = delete;
-    ReadBudget &operator=(ReadBudget const &) = delete;
+// Nodes strictly below node, counted up to one more than limit.
+qint64 countBelow(QDomNode const &node, qint64 limit);
 
-    // Whether the allowance was spent: the records read are incomplete.
-    bool exhausted() const { return m_left < 0; }
-    qint64 remaining() const { return m_left; }
-
-    // Charges the innermost budget for cost steps spent at node; false when
-    // its allowance is (or becomes) spent. Without a budget, always true.
-    static bool charge(qint64 cost, QDomNode const &node);
-
-private:
-    qint64 m_left;
-    QString m_path;
-    ReadBudget *m_outer;
-};
-
-// node.elementsByTagName(tagName), charged to the read budget; an empty list
-// once the budget is spent.
+// node.elementsByTagName(tagName), charged to the active DocumentRead; an
+// empty list once its allowance is spent.
 QDomNodeList elements(QDomNode const &node, QString const &tagName);
 
-// element.text(), charged to the read budget; empty once it is spent.
+// element.text(), charged likewise; empty once the allowance is spent.
 QString text(QDomNode const &element);
 
 // The first element named tagName below node (node itself excluded), in

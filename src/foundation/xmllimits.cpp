@@ -28,7 +28,8 @@ public:
     {
     }
 
-    QString run(int *line);
+    QString run(Position *position);
+    qint64 nodes() const { return m_nodes; }
 
 private:
     bool startsWith(const QChar *at, const char *token) const
@@ -69,6 +70,7 @@ private:
     // Accounts for one node other than an element or attribute.
     void otherNode()
     {
+        ++m_nodes;
         m_budget -= kOtherNodeCost;
         m_depthSum += m_depth;
     }
@@ -76,9 +78,13 @@ private:
     const QChar *startTag(const QChar *p);
     const QChar *doctype(const QChar *p);
 
-    QString fail(const QChar *at, QString const &reason, int *line) const
+    QString fail(const QChar *at, QString const &reason, Position *position) const
     {
-        *line = 1 + static_cast<int>(std::count(m_begin, at, QLatin1Char('\n')));
+        position->line = 1 + static_cast<int>(std::count(m_begin, at, QLatin1Char('\n')));
+        const QChar *lineStart = at;
+        while (lineStart > m_begin && lineStart[-1] != QLatin1Char('\n'))
+            --lineStart;
+        position->column = 1 + static_cast<int>(at - lineStart);
         return reason;
     }
 
@@ -88,6 +94,7 @@ private:
     qint64 m_budget;
     int m_depth = 0;
     qint64 m_depthSum = 0; // the depths of all nodes added up
+    qint64 m_nodes = 0;
     const QChar *m_entityAt = nullptr; // the first entity declaration found
 };
 
@@ -113,6 +120,7 @@ const QChar *Scanner::startTag(const QChar *p)
         }
     }
     m_budget -= cost;
+    m_nodes += nodes;
     m_depthSum += nodes * m_depth;
     return p;
 }
@@ -149,7 +157,7 @@ const QChar *Scanner::doctype(const QChar *p)
     return p;
 }
 
-QString Scanner::run(int *line)
+QString Scanner::run(Position *position)
 {
     const QChar *p = m_begin;
     while (p < m_end) {
@@ -178,28 +186,29 @@ QString Scanner::run(int *line)
         } else if (startsWith(p, "!DOCTYPE")) {
             p = doctype(p + 8);
             if (m_entityAt)
-                return fail(m_entityAt, QStringLiteral("Entity declarations are not allowed in configuration files."), line);
+                return fail(m_entityAt, QStringLiteral("Entity declarations are not allowed in configuration files."),
+                            position);
         } else if (*p == QLatin1Char('!')) {
             p = pastClosingBracket(p);
         } else {
             const QChar *tag = p;
             p = startTag(p);
             if (m_depth > kMaxDepth)
-                return fail(tag, QStringLiteral("Elements are nested deeper than %1 levels.").arg(kMaxDepth), line);
+                return fail(tag, QStringLiteral("Elements are nested deeper than %1 levels.").arg(kMaxDepth), position);
         }
         if (m_depthSum > kMaxDepthSum) {
             return fail(std::min(p, m_end),
                         QStringLiteral("Elements are nested too deeply for their number: their depths add up to "
                                        "more than %1.")
                             .arg(kMaxDepthSum),
-                        line);
+                        position);
         }
         if (m_budget < 0) {
             return fail(std::min(p, m_end),
                         QStringLiteral("The document holds too many elements, attributes and other nodes "
                                        "for a file of %1 bytes.")
                             .arg(m_fileSize),
-                        line);
+                        position);
         }
     }
     return QString();
@@ -207,9 +216,12 @@ QString Scanner::run(int *line)
 
 } // namespace
 
-QString checkDocument(QString const &text, qint64 fileSize, int *line)
+QString checkDocument(QString const &text, qint64 fileSize, Position *position, qint64 *nodes)
 {
-    return Scanner(text, fileSize).run(line);
+    Scanner scanner(text, fileSize);
+    const QString reason = scanner.run(position);
+    *nodes = scanner.nodes();
+    return reason;
 }
 
 } // namespace DALXmlLimits

@@ -27,14 +27,21 @@ constexpr qint64 kTreeBytesPerFileByte = 24;
 // linear scan of its markup. Refused are: a document type declaration that
 // declares entities (internal, external or parameter entities), elements
 // nested deeper than kMaxDepth, documents whose depths add up to more than
-// kMaxDepthSum, and documents whose tree would exceed the memory allowance. Returns an empty string when the document may be parsed;
-// otherwise the reason, with *line set to the line at fault.
+// kMaxDepthSum, and documents whose tree would exceed the memory allowance.
+// Returns an empty string when the document may be parsed; otherwise the
+// reason, with *position set to the 1-based line and column at fault.
+// *nodes is the number of nodes (elements, attributes and others) scanned.
 //
 // The predefined entities and character references stay allowed: without
 // entity declarations they only ever stand for text, never for markup.
 // Malformed markup only needs to keep the scan linear; the parser that runs
 // afterwards reports it.
-QString checkDocument(QString const &text, qint64 fileSize, int *line);
+struct Position
+{
+    int line = 0;
+    int column = 0;
+};
+QString checkDocument(QString const &text, qint64 fileSize, Position *position, qint64 *nodes);
 
 } // namespace DALXmlLimits
 

@@ -1,6 +1,7 @@
 #include "DALCommon.h"
 #include "domutil.h"
 #include "xmllimits.h"
+#include "report.h"
 #include "xmlparser.h"
 
 #include <QDir>
@@ -59,24 +60,30 @@ int DALCommon::openDomDocument(QString const &fileName, QString const &docName,
     if (opened) {
         QString parserMessage;
         int line = 0;
-        QDomDocument *doc = DALXmlParser::parse(readCapped(file), docName, &parserMessage, &line);
+        int column = 0;
+        qint64 nodes = 0;
+        QDomDocument *doc = DALXmlParser::parse(readCapped(file), docName, &parserMessage, &line, &column, &nodes);
         *document = doc;
         const QString absolute = QFileInfo(file.fileName()).absoluteFilePath();
         if (doc) {
-            DALXmlParser::setLastLoadedFile(absolute);
+            DALXmlParser::setLastLoadedFile({absolute, nodes});
         } else {
             result = 2;
             detail = absolute + QStringLiteral(", line %2: \n%1").arg(parserMessage, QString::number(line));
+            DALReport::locate(absolute, line, column);
         }
         file.close();
     } else {
         *document = nullptr;
         result = 1;
         const QDir root(m_configRoot);
-        if (!root.exists())
+        if (!root.exists()) {
             detail = QLatin1String("Directory does not exist: ") + root.absolutePath();
-        else if (m_status == 0)
+            DALReport::locate(root.absolutePath(), 0, 0);
+        } else if (m_status == 0) {
             detail = QFileInfo(path).absoluteFilePath();
+            DALReport::locate(detail, 0, 0);
+        }
         // Otherwise an earlier failure has not been cleared: stay silent.
     }
 

@@ -7,7 +7,8 @@
 
 namespace DALXmlParser {
 
-QDomDocument *parse(QByteArray data, QString const &docName, QString *message, int *line)
+QDomDocument *parse(QByteArray data, QString const &docName, QString *message, int *line, int *column,
+                    qint64 *nodes)
 {
     if (data.size() > DALXmlLimits::kMaxFileSize) {
         *message = QStringLiteral("The file is larger than %1 bytes.").arg(DALXmlLimits::kMaxFileSize);
@@ -16,12 +17,14 @@ QDomDocument *parse(QByteArray data, QString const &docName, QString *message, i
     const qint64 size = data.size();
     QString text = DALXmlDecoding::decode(data);
     data = QByteArray();
-    *message = DALXmlLimits::checkDocument(text, size, line);
+    DALXmlLimits::Position position;
+    *message = DALXmlLimits::checkDocument(text, size, &position, nodes);
+    *line = position.line;
+    *column = position.column;
     if (!message->isEmpty())
         return nullptr;
     auto *doc = new QDomDocument(docName);
-    int column = 0;
-    if (!doc->setContent(text, false, message, line, &column)) {
+    if (!doc->setContent(text, false, message, line, column)) {
         delete doc;
         return nullptr;
     }
@@ -29,17 +32,17 @@ QDomDocument *parse(QByteArray data, QString const &docName, QString *message, i
 }
 
 namespace {
-QString s_lastLoadedFile;
+LoadedFile s_lastLoadedFile;
 }
 
-QString lastLoadedFile()
+LoadedFile const &lastLoadedFile()
 {
     return s_lastLoadedFile;
 }
 
-void setLastLoadedFile(QString const &path)
+void setLastLoadedFile(LoadedFile const &file)
 {
-    s_lastLoadedFile = path;
+    s_lastLoadedFile = file;
 }
 
 } // namespace DALXmlParser

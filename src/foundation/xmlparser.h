@@ -12,16 +12,23 @@ class QDomDocument;
 namespace DALXmlParser {
 
 // Returns a new document named docName that the caller owns, or null with
-// *message and *line set to the reason and line of the failure. The bytes are
+// *message, *line and *column set to the reason and position of the failure. The bytes are
 // released once decoded, so that the tree is never built beside two copies
 // of the file.
-QDomDocument *parse(QByteArray data, QString const &docName, QString *message, int *line);
+// *nodes is the number of nodes the document was found to hold.
+QDomDocument *parse(QByteArray data, QString const &docName, QString *message, int *line, int *column,
+                    qint64 *nodes);
 
-// The absolute path of the file that DALCommon::openDomDocument read last,
-// as its messages name it; what a reader reports about the document it has
-// just been given.
-QString lastLoadedFile();
-void setLastLoadedFile(QString const &path);
+// The file that DALCommon::openDomDocument read last: its absolute path, as
+// its messages name it, and its number of nodes. What a reader reports
+// about, and how much it may spend on, the document it has just been given.
+struct LoadedFile
+{
+    QString path;
+    qint64 nodes = 0;
+};
+LoadedFile const &lastLoadedFile();
+void setLastLoadedFile(LoadedFile const &file);
 
 } // namespace DALXmlParser
 

@@ -2,6 +2,7 @@
 
 #include "DALCommon.h"
 
+#include "documentread.h"
 #include "domutil.h"
 
 #include <QDomDocument>
@@ -53,9 +54,9 @@ QStringList namesOf(const QList<Record> &list)
 DALIoPinDef::DALIoPinDef(QDomDocument *document)
     : m_status(0)
 {
-    DALDom::ReadBudget budget(document ? *document : QDomDocument(), QStringLiteral("IO pin definitions"));
+    DocumentRead reading(document ? *document : QDomDocument(), QStringLiteral("IO pin definitions"));
     createIoPinElements(document);
-    if (budget.exhausted()) {
+    if (reading.exhausted()) {
         m_ioPins.clear();
         m_status = 2;
     }

@@ -4,6 +4,7 @@
 
 #include "recordcopy.h"
 
+#include "documentread.h"
 #include "domutil.h"
 
 #include <QDomDocument>
@@ -17,9 +18,9 @@ static void detach(DALIoRegisterDef::IoRegister &) {}
 DALIoRegisterDef::DALIoRegisterDef(QDomDocument *document)
     : m_status(0)
 {
-    DALDom::ReadBudget budget(document ? *document : QDomDocument(), QStringLiteral("IO register definitions"));
+    DocumentRead reading(document ? *document : QDomDocument(), QStringLiteral("IO register definitions"));
     createRegisterDefinition(document);
-    if (budget.exhausted()) {
+    if (reading.exhausted()) {
         m_ioRegisters.clear();
         m_status = 2;
     }

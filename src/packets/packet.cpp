@@ -1,5 +1,6 @@
 #include "DALPacket.h"
 #include "DALCommon.h"
+#include "documentread.h"
 #include "domutil.h"
 
 #include <QDomDocument>
@@ -32,9 +33,9 @@ DALPacket::DALPacket(QString const &name)
     m_status = DALCommon::openDomDocument(QStringLiteral("packet/") + name + QStringLiteral(".xml"),
                                           QStringLiteral("Packet"), &m_document, true);
     if (m_status == 0) {
-        DALDom::ReadBudget budget(*m_document);
+        DocumentRead reading(*m_document);
         createPacket();
-        if (budget.exhausted()) {
+        if (reading.exhausted()) {
             m_fields.clear();
             m_status = 2;
         }

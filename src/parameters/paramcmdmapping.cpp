@@ -4,6 +4,7 @@
 #include "DALDeviceConfig.h"
 #include "devicefile.h"
 #include "documentcopy.h"
+#include "documentread.h"
 #include "domutil.h"
 
 #include <QDomDocument>
@@ -27,9 +28,9 @@ DALParamCmdMapping::DALParamCmdMapping(QString &device)
         return;
     if (DALDeviceFile::open(dir, kFileName, QStringLiteral("paramcmdmapping"), &m_document) != 0)
         return;
-    DALDom::ReadBudget budget(*m_document);
+    DocumentRead reading(*m_document);
     createParameterMapping();
-    if (budget.exhausted())
+    if (reading.exhausted())
         m_settingMappings.clear();
 }
 

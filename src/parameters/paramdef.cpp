@@ -5,6 +5,7 @@
 #include "attachedstate.h"
 #include "devicefile.h"
 #include "documentcopy.h"
+#include "documentread.h"
 #include "domutil.h"
 #include "nameindex.h"
 
@@ -50,9 +51,9 @@ DALParamDef::DALParamDef(QString &device)
     }
     m_status = DALDeviceFile::open(dir, kFileName, QStringLiteral("paramdefinition"), &m_document);
     if (m_status == 0) {
-        DALDom::ReadBudget budget(*m_document);
+        DocumentRead reading(*m_document);
         createParameterList();
-        if (budget.exhausted()) {
+        if (reading.exhausted()) {
             m_parList.clear();
             m_status = 2;
         }

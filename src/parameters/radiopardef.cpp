@@ -3,6 +3,7 @@
 #include "DALCommon.h"
 #include "devicefile.h"
 #include "documentcopy.h"
+#include "documentread.h"
 #include "domutil.h"
 
 #include <QDomDocument>
@@ -53,9 +54,9 @@ DALRadioParDef::DALRadioParDef(QString &device)
     m_status = DALDeviceFile::openForDevice(kFileName, device, QStringLiteral("radiopardefinitions"),
                                             &m_document);
     if (m_status == 0) {
-        DALDom::ReadBudget budget(*m_document);
+        DocumentRead reading(*m_document);
         createRadioParDefs();
-        if (budget.exhausted()) {
+        if (reading.exhausted()) {
             m_definitions = RadioParDefs();
             FieldOwners::drop(this);
             m_status = 2;

@@ -3,6 +3,7 @@
 #include "DALCommon.h"
 #include "DALDeviceConfig.h"
 #include "devicefile.h"
+#include "documentread.h"
 #include "domutil.h"
 #include "recordcopy.h"
 
@@ -66,9 +67,9 @@ DALRfCmdDef::DALRfCmdDef(QString &device)
     }
     m_status = DALDeviceFile::open(dir, kFileName, QStringLiteral("RfCommandDefinitions"), &m_document);
     if (m_status == 0) {
-        DALDom::ReadBudget budget(*m_document);
+        DocumentRead reading(*m_document);
         createRfCmdGroups();
-        if (budget.exhausted()) {
+        if (reading.exhausted()) {
             m_rfCommandGroups = RfCommandGroups();
             m_status = 2;
         }

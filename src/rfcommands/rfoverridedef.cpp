@@ -2,6 +2,7 @@
 
 #include "DALCommon.h"
 #include "devicefile.h"
+#include "documentread.h"
 #include "domutil.h"
 #include "recordcopy.h"
 
@@ -99,9 +100,9 @@ void DALRfOverrideDef::createOverrides()
             DALCommon::setError(5, QObject::tr("Opening OR file failed, filename: %1").arg(fileName));
             continue;
         }
-        DALDom::ReadBudget budget(*m_document);
+        DocumentRead reading(*m_document);
         createOverride(fileName);
-        if (budget.exhausted()) {
+        if (reading.exhausted()) {
             m_overrides.removeLast();
             m_status = 2;
         }

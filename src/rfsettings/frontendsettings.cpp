@@ -3,6 +3,7 @@
 #include "DALCommon.h"
 #include "devicefile.h"
 #include "commandcopy.h"
+#include "documentread.h"
 #include "domutil.h"
 
 #include <QDomDocument>
@@ -38,9 +39,9 @@ DALRfFrontEndSettings::DALRfFrontEndSettings(const QString &deviceName, DALRfCmd
     m_status = DALDeviceFile::open(directory, m_fileNameFrontEndSettings, QStringLiteral("FrontEndSettings"),
                                    &m_document);
     if (m_status == 0) {
-        DALDom::ReadBudget budget(*m_document);
+        DocumentRead reading(*m_document);
         m_status = createFrontEnds();
-        if (budget.exhausted()) {
+        if (reading.exhausted()) {
             release();
             m_status = 2;
         }

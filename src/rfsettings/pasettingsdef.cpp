@@ -4,6 +4,7 @@
 #include "DALDeviceConfig.h"
 #include "attachedstate.h"
 #include "devicefile.h"
+#include "documentread.h"
 #include "domutil.h"
 #include "nameindex.h"
 #include "commandcopy.h"
@@ -197,9 +198,9 @@ int DALPaSettingsDef::createAllPaSettingTables(const QString &directory, bool us
         std::unique_ptr<QDomDocument> document(loaded);
         if (opened != 0)
             return opened;
-        DALDom::ReadBudget budget(*document);
+        DocumentRead reading(*document);
         int status = createPaSettingTables(name, document.get());
-        if (budget.exhausted()) {
+        if (reading.exhausted()) {
             DesignLookups::drop(m_paSettings.value(name.toLower()));
             delete m_paSettings.take(name.toLower());
             status = 2;

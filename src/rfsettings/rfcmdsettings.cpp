@@ -4,6 +4,7 @@
 #include "DALDeviceConfig.h"
 #include "commandcopy.h"
 #include "devicefile.h"
+#include "documentread.h"
 #include "domutil.h"
 
 #include <QDomDocument>
@@ -93,9 +94,9 @@ DALRfCmdSettings::DALRfCmdSettings(QString &deviceName)
     if (m_status != 0)
         return;
     ReadScope scope(directory);
-    DALDom::ReadBudget budget(*m_document);
+    DocumentRead reading(*m_document);
     m_status = createRfCmdSettings();
-    if (budget.exhausted()) {
+    if (reading.exhausted()) {
         m_rfCategories = RfCategories();
         m_status = 2;
     }
@@ -197,7 +198,7 @@ int DALRfCmdSettings::getCmdSettings(QString fileName, QString options, QList<Cm
     if (status != 0)
         return status;
 
-    DALDom::ReadBudget budget(*document);
+    DocumentRead reading(*document);
     CmdSetting record;
     initCmdSetting(&record);
     const QDomNodeList elements = DALDom::elements(*document, QStringLiteral("setting"));
@@ -248,7 +249,7 @@ int DALRfCmdSettings::getCmdSettings(QString fileName, QString options, QList<Cm
             status = getCommands(DALDom::elements(element, QStringLiteral("Command")), fileName, &record.commands);
     }
 
-    if (budget.exhausted())
+    if (reading.exhausted())
         status = 2;
     if (status == 0 && s_context)
         s_context->settings.insert(key, CachedSetting{record, elements.count() > 0});
@@ -275,10 +276,10 @@ int DALRfCmdSettings::readTfCmdFile(QString fileName, QList<Command> *commands)
     if (opened != 0)
         return opened;
 
-    DALDom::ReadBudget budget(*document);
+    DocumentRead reading(*document);
     QList<Command> read;
     int status = getCommands(DALDom::elements(*document, QStringLiteral("Command")), fileName, &read);
-    if (budget.exhausted()) {
+    if (reading.exhausted()) {
         read.clear();
         status = 2;
     }
