@@ -2,6 +2,7 @@
 #include "DALCommon.h"
 #include "documentread.h"
 #include "domutil.h"
+#include "report.h"
 
 #include <QDomDocument>
 
@@ -95,8 +96,9 @@ void DALCodeGen::createFields(QDomElement &element, DALCodeGen::Command &command
             const QDomElement fieldElement = node.toElement();
             if (!fieldElement.hasAttribute(QStringLiteral("name"))) {
                 // The rest of this command's fields is skipped.
-                DALCommon::setError(1, QStringLiteral("Missing \"name\" attribute for \"Field\" "
-                                                      "element in %1").arg(QLatin1String(kCodeGenFile)));
+                DALReport::error(1, QStringLiteral("Missing \"name\" attribute for \"Field\" element in %1")
+                                        .arg(QLatin1String(kCodeGenFile)),
+                                 fieldElement);
                 return;
             }
             field.name = fieldElement.attribute(QStringLiteral("name"));

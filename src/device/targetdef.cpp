@@ -6,6 +6,7 @@
 
 #include "documentread.h"
 #include "domutil.h"
+#include "report.h"
 
 #include <QDomDocument>
 #include <QDomElement>
@@ -110,7 +111,7 @@ int DALTargetDef::readTargetNodes(QDomNodeList const &nodes)
             if (parent.hasAttribute(QStringLiteral("name"))) {
                 virtualName = parent.attribute(QStringLiteral("name"));
             } else {
-                DALCommon::setError(1, QStringLiteral("The VirtualTarget tag is missing a name attribute"));
+                DALReport::error(1, QStringLiteral("The VirtualTarget tag is missing a name attribute"), parent);
                 result = -1;
             }
         }
@@ -124,7 +125,7 @@ int DALTargetDef::readTargetNodes(QDomNodeList const &nodes)
 int DALTargetDef::readDefaultTarget(QDomNodeList const &nodes)
 {
     if (nodes.count() > 1) {
-        DALCommon::setError(1, QStringLiteral("More than one default target given in targets.xml"));
+        DALReport::error(1, QStringLiteral("More than one default target given in targets.xml"), nodes.item(1));
         return -1;
     }
     if (nodes.count() == 1 && nodes.item(0).isElement())
@@ -182,8 +183,8 @@ int DALTargetDef::createIoSettings(QDomDocument *document, Target *target, QStri
         for (int j = 0; j < pins.count(); ++j) {
             const QDomElement pin = pins.item(j).toElement();
             if (!pin.hasAttribute(QStringLiteral("name"))) {
-                DALCommon::setError(1, QStringLiteral("Attribute name missing for a IoPin setting in %1.")
-                                           .arg(entry));
+                DALReport::error(1, QStringLiteral("Attribute name missing for a IoPin setting in %1.").arg(entry),
+                                 pin);
                 result = -1;
                 continue;
             }
@@ -217,10 +218,10 @@ int DALTargetDef::createIoSettings(QDomElement const &ioPin, QList<IoSetting> *i
         } else if (tag == QLatin1String("Rx")) {
             setting.rx = DALDom::text(child);
         } else {
-            DALCommon::setError(1, QStringLiteral("Unknown Tag Name \"%1\", given for a IoSettings "
-                                                  "element in %2. Possible values: %3")
-                                       .arg(tag, entry,
-                                            QStringLiteral("ControlFunction, RadioSignal, Idle, Tx or Rx")));
+            DALReport::error(1, QStringLiteral("Unknown Tag Name \"%1\", given for a IoSettings "
+                                               "element in %2. Possible values: %3")
+                                    .arg(tag, entry, QStringLiteral("ControlFunction, RadioSignal, Idle, Tx or Rx")),
+                             child);
             result = -1;
         }
     }

@@ -2,6 +2,8 @@
 #include "DALCommon.h"
 
 #include "domutil.h"
+#include "documentread.h"
+#include "report.h"
 
 #include <QDomDocument>
 
@@ -52,8 +54,10 @@ void DALDeviceConfig::createInstance(QString const &device)
     QDomDocument *document = nullptr;
     m_status = DALCommon::openDomDocument(QStringLiteral("/%1/%2").arg(device, kDeviceConfigFile),
                                           QStringLiteral("deviceConfig"), &document, true);
-    if (m_status == 0)
+    if (m_status == 0) {
+        DocumentRead reading(*document);
         new DALDeviceConfig(device, document); // registers itself as m_pInstance
+    }
     delete document;
 }
 
@@ -66,7 +70,8 @@ void DALDeviceConfig::createFilenameMap(QString const &device, QDomDocument *doc
             continue;
         if (!path.hasAttribute(QStringLiteral("file"))) {
             m_status = -1;
-            DALCommon::setError(1, QStringLiteral("The file attribute is missing for the \"path\" tag in device_config.xml."));
+            DALReport::error(1, QStringLiteral("The file attribute is missing for the \"path\" tag in device_config.xml."),
+                             path);
             break;
         }
         const QString key = getKey(device, path.attribute(QStringLiteral("phy")),

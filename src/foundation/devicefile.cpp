@@ -1,9 +1,11 @@
 #include "devicefile.h"
+#include "report.h"
 
 #include "DALCommon.h"
 #include "DALDeviceConfig.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace DALDeviceFile {
 
@@ -11,8 +13,10 @@ QString directory(QString const &fileName, QString const &device)
 {
     const QString dir = DALDeviceConfig::getPath(fileName, device, QString(), QString());
     if (dir.isEmpty()) {
-        DALCommon::setError(5, QStringLiteral("Failed to find path to %1 for device: %2")
-                                   .arg(fileName, device));
+        // The device map is where the entry is missing.
+        const QString map = QStringLiteral("/%1/device_config.xml").arg(device.section(QLatin1Char('_'), 0, 0)).toLower();
+        DALReport::locate(QFileInfo(DALCommon::getConfigRoot() + map).absoluteFilePath(), 0, 0);
+        DALCommon::setError(5, QStringLiteral("Failed to find path to %1 for device: %2").arg(fileName, device));
     }
     return dir;
 }

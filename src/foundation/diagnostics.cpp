@@ -2,6 +2,7 @@
 
 #include "DALCommon.h"
 #include "documentread.h"
+#include "domutil.h"
 #include "report.h"
 
 namespace {
@@ -55,6 +56,12 @@ void locate(QString const &file, int line, int column)
     s_next.column = column;
 }
 
+void locateAtLastFile()
+{
+    if (!s_diagnostics.isEmpty())
+        locate(s_diagnostics.last().file, 0, 0);
+}
+
 void error(int code, QString const &text, QDomNode const &node, QString const &attribute)
 {
     locateAt(node, attribute);
@@ -67,6 +74,12 @@ void message(QString const &text, QDomNode const &node, QString const &attribute
     locateAt(node, attribute);
     DALCommon::setError(text);
     s_next = Location();
+}
+
+QDomNode within(QDomNode const &element, QString const &tag)
+{
+    const QDomElement child = DALDom::firstElementByTagName(element, tag);
+    return child.isNull() ? element : QDomNode(child);
 }
 
 void appended(int code, QString const &text)

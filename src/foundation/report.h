@@ -13,12 +13,20 @@ namespace DALReport {
 // The next message comes from file, at line and column (0 when unknown).
 void locate(QString const &file, int line, int column);
 
+// The next message comes from the file of the latest message, without a
+// position: a follow-up about a file the loader could not read.
+void locateAtLastFile();
+
 // DALCommon::setError(code, text), located at node (and its attribute) of
 // the document being read; without an active read, the message has no file.
 void error(int code, QString const &text, QDomNode const &node, QString const &attribute = QString());
 
 // DALCommon::setError(text), the message without a code, located likewise.
 void message(QString const &text, QDomNode const &node, QString const &attribute = QString());
+
+// The first element named tag below element, or element itself when there is
+// none: where a value read with getTextFromTagName is at fault.
+QDomNode within(QDomNode const &element, QString const &tag);
 
 // Called by DALCommon for every message it appends, and when it clears them.
 void appended(int code, QString const &text);

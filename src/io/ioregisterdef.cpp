@@ -6,6 +6,7 @@
 
 #include "documentread.h"
 #include "domutil.h"
+#include "report.h"
 
 #include <QDomDocument>
 #include <QDomElement>
@@ -81,7 +82,8 @@ void DALIoRegisterDef::createRegisterDefinition(QDomDocument *document)
         // Base 16 accepts an optional "0x" prefix; more than 32 bits fails.
         const unsigned int address = element.attribute(QStringLiteral("address")).toUInt(&ok, 16);
         if (!ok) {
-            DALCommon::setError(1, QStringLiteral("Invalid value of IO register address: %1").arg(name));
+            DALReport::error(1, QStringLiteral("Invalid value of IO register address: %1").arg(name), element,
+                             QStringLiteral("address"));
             m_status = -1;
             continue;
         }

@@ -6,6 +6,7 @@
 #include "documentcopy.h"
 #include "documentread.h"
 #include "domutil.h"
+#include "report.h"
 
 #include <QDomDocument>
 #include <QDomElement>
@@ -92,8 +93,9 @@ int DALParamCmdMapping::getParameters(QDomElement const &settings, QList<Paramet
 {
     const QDomNodeList elements = DALDom::elements(settings, QStringLiteral("parameters"));
     if (elements.isEmpty()) {
-        DALCommon::setError(1, QStringLiteral("Missing \"parameters\" element in the Parameter-command mapping file %1")
-                                   .arg(kFileName));
+        DALReport::error(1, QStringLiteral("Missing \"parameters\" element in the Parameter-command mapping file %1")
+                                .arg(kFileName),
+                         settings);
         return -1;
     }
     int result = 0;
@@ -108,7 +110,8 @@ int DALParamCmdMapping::getParameter(QDomElement const &parametersElement, QList
 {
     const QDomNodeList elements = DALDom::elements(parametersElement, QStringLiteral("parameter"));
     if (elements.isEmpty()) {
-        DALCommon::setError(1, QStringLiteral("Missing \"parameter\" elements in file %1").arg(kFileName));
+        DALReport::error(1, QStringLiteral("Missing \"parameter\" elements in file %1").arg(kFileName),
+                         parametersElement);
         return -1;
     }
     int result = 0;
@@ -118,8 +121,9 @@ int DALParamCmdMapping::getParameter(QDomElement const &parametersElement, QList
         if (element.hasAttribute(QStringLiteral("names"))) {
             parameter.names = element.attribute(QStringLiteral("names")).split(QLatin1Char(','), Qt::KeepEmptyParts);
         } else {
-            DALCommon::setError(1, QStringLiteral("Missing \"names\" attribute for the \"parameter\" element in file %1")
-                                       .arg(kFileName));
+            DALReport::error(1, QStringLiteral("Missing \"names\" attribute for the \"parameter\" element in file %1")
+                                    .arg(kFileName),
+                             element);
             result = -1;
         }
         if (getRfCommands(DALDom::elements(element, QStringLiteral("rfCommand")), &parameter) == 0)

@@ -5,6 +5,7 @@
 #include "documentcopy.h"
 #include "documentread.h"
 #include "domutil.h"
+#include "report.h"
 
 #include <QDomDocument>
 #include <QDomElement>
@@ -135,7 +136,8 @@ void DALRadioParDef::createField(QDomElement &element, Field *field)
     bool ok = false;
     const ushort value = DALDom::firstChildValue(position).toUShort(&ok, 10);
     if (!ok) {
-        DALCommon::setError(1, QStringLiteral("Invalid position of field %1 in %2").arg(field->name, kFileName));
+        DALReport::error(1, QStringLiteral("Invalid position of field %1 in %2").arg(field->name, kFileName),
+                         position.isNull() ? QDomNode(element) : QDomNode(position));
         field->position = 0;
         return;
     }

@@ -5,6 +5,7 @@
 #include "devicefile.h"
 #include "documentread.h"
 #include "domutil.h"
+#include "report.h"
 #include "recordcopy.h"
 
 #include <QDomDocument>
@@ -159,8 +160,9 @@ void DALRfCmdDef::createRfCmdDefinitions(QDomElement &groupElement, RfCommandGro
     for (QDomElement commandElement : allBelow(groupElement, QStringLiteral("Command"))) {
         if (!commandElement.hasAttribute(QStringLiteral("name"))) {
             m_status = -1;
-            DALCommon::setError(1, QStringLiteral("Missing \"name\" attribute for \"Command\" element in %1")
-                                       .arg(kFileName));
+            DALReport::error(1, QStringLiteral("Missing \"name\" attribute for \"Command\" element in %1")
+                                    .arg(kFileName),
+                             commandElement);
             return;
         }
 
@@ -170,7 +172,8 @@ void DALRfCmdDef::createRfCmdDefinitions(QDomElement &groupElement, RfCommandGro
         const uint id = firstValue(commandElement, QStringLiteral("id")).toUInt(&ok, 16);
         if (!ok) {
             m_status = -1;
-            DALCommon::setError(1, QStringLiteral("Invalid id value for command %1").arg(definition.name));
+            DALReport::error(1, QStringLiteral("Invalid id value for command %1").arg(definition.name),
+                             DALReport::within(commandElement, QStringLiteral("id")));
             return;
         }
         definition.id = quint16(id);
@@ -182,8 +185,8 @@ void DALRfCmdDef::createRfCmdDefinitions(QDomElement &groupElement, RfCommandGro
 
         if (definition.size == 0) {
             m_status = -1;
-            DALCommon::setError(1, QStringLiteral("Size of command %1 is 0 in %2")
-                                       .arg(definition.name, kFileName));
+            DALReport::error(1, QStringLiteral("Size of command %1 is 0 in %2").arg(definition.name, kFileName),
+                             commandElement);
             return;
         }
         group.definitions.append(definition);
@@ -195,8 +198,9 @@ void DALRfCmdDef::createFields(QDomElement &element, RfCommandDefinition &defini
     for (QDomElement fieldElement : allBelow(element, QStringLiteral("Field"))) {
         if (!fieldElement.hasAttribute(QStringLiteral("name"))) {
             m_status = -1;
-            DALCommon::setError(1, QStringLiteral("Missing \"name\" attribute for \"Field\" element in %1")
-                                       .arg(kFileName));
+            DALReport::error(1, QStringLiteral("Missing \"name\" attribute for \"Field\" element in %1")
+                                    .arg(kFileName),
+                             fieldElement);
             return;
         }
 
@@ -211,9 +215,10 @@ void DALRfCmdDef::createFields(QDomElement &element, RfCommandDefinition &defini
                 const int value = DALDom::text(offset).toInt(&ok, 10);
                 if (!ok) {
                     m_status = -1;
-                    DALCommon::setError(1, QStringLiteral("Invalid offset value given for pointer "
-                                                          "type element. Value: %1")
-                                               .arg(DALDom::text(offset)));
+                    DALReport::error(1, QStringLiteral("Invalid offset value given for pointer "
+                                                       "type element. Value: %1")
+                                            .arg(DALDom::text(offset)),
+                                     offset);
                     return;
                 }
                 field.ptrOffset = quint8(value);
@@ -230,7 +235,8 @@ void DALRfCmdDef::createFields(QDomElement &element, RfCommandDefinition &defini
             definition.size = quint8(field.byteOffset + field.byteLength);
         } else {
             m_status = -1;
-            DALCommon::setError(QStringLiteral("XML validation failed"));
+            DALReport::message(QStringLiteral("XML validation failed"),
+                               DALReport::within(fieldElement, QStringLiteral("ByteIndex")));
         }
 
         field.description = firstValue(fieldElement, QStringLiteral("Description"));
@@ -253,7 +259,8 @@ void DALRfCmdDef::createBitfields(QDomElement &fieldElement, Field &field)
             bitfield.bitLength = quint8(getEndFromIndexString(bitIndex) - start + 1);
         } else {
             m_status = -1;
-            DALCommon::setError(QStringLiteral("XML validation failed"));
+            DALReport::message(QStringLiteral("XML validation failed"),
+                               DALReport::within(bitfieldElement, QStringLiteral("BitIndex")));
         }
 
         bitfield.description = firstValue(bitfieldElement, QStringLiteral("BitDescription"));

@@ -4,6 +4,7 @@
 #include "devicefile.h"
 #include "documentread.h"
 #include "domutil.h"
+#include "report.h"
 #include "recordcopy.h"
 
 #include <QDomDocument>
@@ -97,6 +98,7 @@ void DALRfOverrideDef::createOverrides()
         m_document = nullptr;
         m_status = DALDeviceFile::open(dir, fileName, QStringLiteral("overrideDefinition"), &m_document);
         if (m_status != 0) {
+            DALReport::locateAtLastFile();
             DALCommon::setError(5, QObject::tr("Opening OR file failed, filename: %1").arg(fileName));
             continue;
         }
@@ -160,8 +162,9 @@ int DALRfOverrideDef::createWriteCustom(Override &record, QDomElement &element)
     }
 
     if (!valid) {
-        DALCommon::setError(5, QObject::tr("Invalid format of Custom Write Values, write custom name: %1")
-                                   .arg(writeCustom.name));
+        DALReport::error(5, QObject::tr("Invalid format of Custom Write Values, write custom name: %1")
+                                .arg(writeCustom.name),
+                         valuesElement.isNull() ? QDomNode(element) : QDomNode(valuesElement));
         return -1;
     }
     record.writeCustoms.append(writeCustom);

@@ -5,6 +5,7 @@
 #include "commandcopy.h"
 #include "documentread.h"
 #include "domutil.h"
+#include "report.h"
 
 #include <QDomDocument>
 #include <QDomNodeList>
@@ -160,8 +161,9 @@ int DALRfFrontEndSettings::createFrontEndSettings(FrontEnd *frontEnd, QDomElemen
             range.min = static_cast<unsigned short>(min);
         const unsigned int max = DALCommon::getTextFromTagName(QStringLiteral("Max"), &rangeElement).toUInt(&ok, 10);
         if (!ok) {
-            DALCommon::setError(1, QStringLiteral("Invalid value specified for the \"FrequencyRange\" in the "
-                                                  "frontend_settings.xml file."));
+            DALReport::error(1, QStringLiteral("Invalid value specified for the \"FrequencyRange\" in the "
+                                               "frontend_settings.xml file."),
+                             DALReport::within(rangeElement, QStringLiteral("Max")));
             return -1;
         }
         range.max = static_cast<unsigned short>(max);
@@ -179,7 +181,7 @@ int DALRfFrontEndSettings::createCommandSettings(const QDomElement &element, Fre
     if (!m_cmdSettings) {
         if (commands.isEmpty())
             return 0;
-        DALCommon::setError(QStringLiteral("DALRfFrontEndSettings: Null pointer"));
+        DALReport::message(QStringLiteral("DALRfFrontEndSettings: Null pointer"), element);
         return -1;
     }
     return m_cmdSettings->getCommands(commands, m_fileNameFrontEndSettings, &range->commands);

@@ -6,6 +6,7 @@
 #include "devicefile.h"
 #include "documentread.h"
 #include "domutil.h"
+#include "report.h"
 #include "nameindex.h"
 #include "commandcopy.h"
 
@@ -261,13 +262,15 @@ int DALPaSettingsDef::createFrequencyRange(QDomElement &element, RfDesign *rfDes
     const QString minText = DALCommon::getTextFromTagName(QStringLiteral("Min"), &element);
     range.min = static_cast<unsigned short>(minText.toUInt(&ok, 10));
     if (!ok) {
-        DALCommon::setError(1, QStringLiteral("Invalid Min frequency: %1").arg(minText));
+        DALReport::error(1, QStringLiteral("Invalid Min frequency: %1").arg(minText),
+                         DALReport::within(element, QStringLiteral("Min")));
         failed = true;
     }
     const QString maxText = DALCommon::getTextFromTagName(QStringLiteral("Max"), &element);
     range.max = static_cast<unsigned short>(maxText.toUInt(&ok, 10));
     if (!ok) {
-        DALCommon::setError(1, QStringLiteral("Invalid Max frequency: %1").arg(maxText));
+        DALReport::error(1, QStringLiteral("Invalid Max frequency: %1").arg(maxText),
+                         DALReport::within(element, QStringLiteral("Max")));
         failed = true;
     }
     if (failed)
@@ -299,14 +302,15 @@ int DALPaSettingsDef::createPaSetting(QDomElement &element, PaSettingTable &tabl
 {
     PaSetting entry;
     if (!element.hasAttribute(QStringLiteral("text"))) {
-        DALCommon::setError(1, QStringLiteral("XML name attribute missing in pasettings definition file. Device: %1")
-                                   .arg(m_deviceName));
+        DALReport::error(1, QStringLiteral("XML name attribute missing in pasettings definition file. Device: %1")
+                                .arg(m_deviceName),
+                         element);
         return -1;
     }
     entry.text = element.attribute(QStringLiteral("text"));
 
     if (!m_cmdSettings) {
-        DALCommon::setError(QStringLiteral("DALPaSettingsDef: Null pointer"));
+        DALReport::message(QStringLiteral("DALPaSettingsDef: Null pointer"), element);
         return -1;
     }
     int status = m_cmdSettings->getCommands(DALDom::elements(element, QStringLiteral("Command")), m_currentFile,
@@ -318,8 +322,9 @@ int DALPaSettingsDef::createPaSetting(QDomElement &element, PaSettingTable &tabl
     const QString valueText = DALCommon::getTextFromTagName(QStringLiteral("Value"), &element);
     entry.value = static_cast<unsigned short>(valueText.toUInt(&ok, 16));
     if (!ok) {
-        DALCommon::setError(5, QStringLiteral("Incorrect PA setting value: %1, Current File: %2, Device: %3")
-                                   .arg(valueText, m_currentFile, m_deviceName));
+        DALReport::error(5, QStringLiteral("Incorrect PA setting value: %1, Current File: %2, Device: %3")
+                                .arg(valueText, m_currentFile, m_deviceName),
+                         DALReport::within(element, QStringLiteral("Value")));
         return -1;
     }
 
@@ -327,8 +332,9 @@ int DALPaSettingsDef::createPaSetting(QDomElement &element, PaSettingTable &tabl
     if (!highPaText.isEmpty()) {
         entry.txHighPa = highPaText.toUInt(&ok, 16);
         if (!ok) {
-            DALCommon::setError(5, QStringLiteral("Incorrect TxHighPa setting value: %1, Current File: %2, Device: %3")
-                                       .arg(highPaText, m_currentFile, m_deviceName));
+            DALReport::error(5, QStringLiteral("Incorrect TxHighPa setting value: %1, Current File: %2, Device: %3")
+                                    .arg(highPaText, m_currentFile, m_deviceName),
+                             DALReport::within(element, QStringLiteral("TxHighPa")));
             return -1;
         }
     } else {
@@ -351,14 +357,15 @@ int DALPaSettingsDef::createOptionList(const QDomNodeList &optionElements, PaSet
     for (int i = 0; i < optionElements.count(); ++i) {
         const QDomElement option = itemAt(optionElements, i).toElement();
         if (!option.hasAttribute(QStringLiteral("name"))) {
-            DALCommon::setError(5, QObject::tr("The \"name\" attribute is missing for a PaSetting Option!"));
+            DALReport::error(5, QObject::tr("The \"name\" attribute is missing for a PaSetting Option!"), option);
             result = -1;
             continue;
         }
         const QString name = option.attribute(QStringLiteral("name"));
         const QString text = DALDom::text(option);
         if (text.isEmpty()) {
-            DALCommon::setError(5, QObject::tr("The value is missing for the PaSetting Option \"%1\"!").arg(name));
+            DALReport::error(5, QObject::tr("The value is missing for the PaSetting Option \"%1\"!").arg(name),
+                             option);
             result = -1;
             continue;
         }

@@ -6,6 +6,7 @@
 #include "devicefile.h"
 #include "documentread.h"
 #include "domutil.h"
+#include "report.h"
 
 #include <QDomDocument>
 #include <QDomNodeList>
@@ -299,7 +300,7 @@ int DALRfCmdSettings::getCommands(const QDomNodeList &commandElements, QString f
         if (element.hasAttribute(QStringLiteral("function")))
             command.function = element.attribute(QStringLiteral("function"));
         if (!element.hasAttribute(QStringLiteral("name"))) {
-            DALCommon::setError(1, kMissingName.arg(element.tagName(), fileName));
+            DALReport::error(1, kMissingName.arg(element.tagName(), fileName), element);
             return -1;
         }
         command.name = element.attribute(QStringLiteral("name"));
@@ -325,7 +326,7 @@ int DALRfCmdSettings::getFields(const QDomNodeList &fieldElements, QString fileN
     for (int i = 0; i < fieldElements.count(); ++i) {
         const QDomElement element = itemAt(fieldElements, i).toElement();
         if (!element.hasAttribute(QStringLiteral("name"))) {
-            DALCommon::setError(1, kMissingName.arg(element.tagName(), fileName));
+            DALReport::error(1, kMissingName.arg(element.tagName(), fileName), element);
             return -1;
         }
         CmdField field;
@@ -356,7 +357,7 @@ int DALRfCmdSettings::getOverrideBlocks(const QDomNodeList &blockElements, Overr
     for (int i = 0; i < blockElements.count(); ++i) {
         const QDomNode node = itemAt(blockElements, i);
         if (!node.isElement()) {
-            DALCommon::setError(1, QStringLiteral("Override Block not seen as QDomElement!"));
+            DALReport::error(1, QStringLiteral("Override Block not seen as QDomElement!"), node);
             result = -1;
             continue;
         }
@@ -375,16 +376,18 @@ int DALRfCmdSettings::getWriteCustoms(const QDomNodeList &writeCustomElements, Q
         const QDomElement element = itemAt(writeCustomElements, i).toElement();
         WriteCustom record;
         if (!element.hasAttribute(QStringLiteral("address"))) {
-            DALCommon::setError(1, QStringLiteral("Missing \"address\" attribute for element %1 in %2")
-                                       .arg(element.tagName(), file));
+            DALReport::error(1, QStringLiteral("Missing \"address\" attribute for element %1 in %2")
+                                    .arg(element.tagName(), file),
+                             element);
             return -1;
         }
         const QString address = element.attribute(QStringLiteral("address"));
         bool ok = false;
         record.address = address.toUInt(&ok, 16);
         if (!ok) {
-            DALCommon::setError(1, QStringLiteral("Invalid address attribute(%1) given for \"WriteCustom\" element in %2")
-                                       .arg(address, file));
+            DALReport::error(1, QStringLiteral("Invalid address attribute(%1) given for \"WriteCustom\" element in %2")
+                                    .arg(address, file),
+                             element, QStringLiteral("address"));
             return -1;
         }
 
@@ -396,8 +399,9 @@ int DALRfCmdSettings::getWriteCustoms(const QDomNodeList &writeCustomElements, Q
                 if (ok) {
                     record.values.append(value);
                 } else {
-                    DALCommon::setError(1, QStringLiteral("Invalid value(%1) given for \"WriteCustom\" element in %2")
-                                               .arg(part, file));
+                    DALReport::error(1, QStringLiteral("Invalid value(%1) given for \"WriteCustom\" element in %2")
+                                            .arg(part, file),
+                                     values);
                     status = -1;
                 }
             }
