@@ -26,11 +26,21 @@ class QDomElement;
  * at a time. The state is initialised when the library is loaded: the root is
  * "./../config/xml/", the error list is empty and the status is 0.
  *
- * openDomDocument lower-cases the file name (never the root). When no file
- * exists under the lower-cased name but one exists under the name as given,
- * that one is read, so trees written on case-insensitive file systems (with
- * names such as "Override_A.xml") read the same on case-sensitive ones.
- * Messages name the lower-cased path unless the given spelling was opened.
+ * openDomDocument lower-cases the file name (never the root). Trees written
+ * on case-insensitive file systems read the same on case-sensitive ones: the
+ * file is looked for under the lower-cased path, then under the name as given,
+ * then component by component, taking a component that exists exactly or else
+ * the one entry of its directory that matches it without regard to case (two
+ * or more such entries: the file cannot be opened). Directory listings are
+ * cached until the root is set again or DALDeviceConfig::deleteInstance() is
+ * called. Messages always name the lower-cased path.
+ *
+ * Before it parses, the loader decodes the file (byte-order mark, UTF-16 or
+ * UTF-32 without one, else UTF-8, then the encoding the XML declaration
+ * names) and refuses, as not well-formed (2), what a configuration file never
+ * needs and Qt's parser cannot take safely: a file larger than 16 MiB,
+ * entity declarations, nesting deeper than 1000 levels, node depths that add
+ * up to more than 128 million, and more nodes than the file's size allows for.
  *
  * encodeHtmlCharEntities: a closing tag that carries something after white
  * space behind its name ("</b class=x>") is turned into "&lt;/b&gt;": the tag's

@@ -200,9 +200,10 @@ void TestDALCommon::openFallsBackToGivenSpelling()
     QCOMPARE(DALCommon::openDomDocument("Mixed/None.xml", "d", &doc, true), 1);
     QCOMPARE(DALCommon::getErrorList(),
              QStringList{"File open failed: " + tree.path("mixed/none.xml")});
+    // So does a parse failure of a file found under another spelling.
     QVERIFY(tree.write("Bad.xml", "<a>"));
     QCOMPARE(DALCommon::openDomDocument("Bad.xml", "d", &doc, true), 2);
-    QVERIFY(DALCommon::getLatestError().startsWith("XML DOM parse failed: " + tree.path("Bad.xml") + ", line "));
+    QVERIFY(DALCommon::getLatestError().startsWith("XML DOM parse failed: " + tree.path("bad.xml") + ", line "));
 }
 
 void TestDALCommon::repeatedOpenFailureRecordsOnce()

@@ -1,4 +1,5 @@
 #include "DALCommon.h"
+#include "pathresolver.h"
 #include "report.h"
 
 #include <QDir>
@@ -80,6 +81,7 @@ void DALCommon::clearErrorList()
 
 int DALCommon::setConfigRoot(QString const &dir)
 {
+    DALPathResolver::dropCache();
     const QDir root(dir);
     if (root.exists()) {
         m_configRoot = dir;

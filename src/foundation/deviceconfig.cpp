@@ -3,6 +3,7 @@
 
 #include "domutil.h"
 #include "documentread.h"
+#include "pathresolver.h"
 #include "report.h"
 
 #include <QDomDocument>
@@ -47,6 +48,8 @@ void DALDeviceConfig::deleteInstance()
 {
     delete m_pInstance;
     m_pInstance = nullptr;
+    // Switching devices: directories may have been renamed since they were listed.
+    DALPathResolver::dropCache();
 }
 
 void DALDeviceConfig::createInstance(QString const &device)

@@ -3,6 +3,7 @@
 
 #include "DALCommon.h"
 #include "DALDeviceConfig.h"
+#include "pathresolver.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -40,8 +41,16 @@ int openForDevice(QString const &fileName, QString const &device, QString const 
 
 QStringList matchingFiles(QString const &directory, QString const &pattern)
 {
-    return QDir(directory).entryList(QStringList(pattern), QDir::Files,
-                                     QDir::Name | QDir::IgnoreCase);
+    const QString found = DALPathResolver::resolve(directory, directory, DALPathResolver::Kind::Directory);
+    if (found.isEmpty())
+        return QStringList();
+    return QDir(found).entryList(QStringList(pattern), QDir::Files, QDir::Name | QDir::IgnoreCase);
+}
+
+bool exists(QString const &directory, QString const &fileName)
+{
+    const QString path = directory + QLatin1Char('/') + fileName;
+    return !DALPathResolver::resolve(path, path, DALPathResolver::Kind::File).isEmpty();
 }
 
 } // namespace DALDeviceFile

@@ -26,8 +26,13 @@ int openForDevice(QString const &fileName, QString const &device, QString const 
                   QDomDocument **document);
 
 // Regular, non-hidden files of directory whose names match the wildcard
-// pattern without regard to case, in name order ignoring case.
+// pattern without regard to case, in name order ignoring case. The directory
+// itself is found without regard to case too (see pathresolver.h).
 QStringList matchingFiles(QString const &directory, QString const &pattern);
+
+// Whether directory + "/" + fileName is a regular file, found without regard
+// to case.
+bool exists(QString const &directory, QString const &fileName);
 
 } // namespace DALDeviceFile
 

@@ -26,7 +26,8 @@ DocumentRead *s_current = nullptr;
 // The loader counted the nodes of the file it read; a host's document is counted here.
 DocumentRead::DocumentRead(QDomNode const &)
     : m_left(kStepsPerNode * DALXmlParser::lastLoadedFile().nodes + kStepAllowance)
-    , m_file(DALXmlParser::lastLoadedFile().path)
+    , m_name(DALXmlParser::lastLoadedFile().named)
+    , m_file(DALXmlParser::lastLoadedFile().real)
     , m_fromFile(true)
     , m_outer(s_current)
 {
@@ -35,6 +36,7 @@ DocumentRead::DocumentRead(QDomNode const &)
 
 DocumentRead::DocumentRead(QDomNode const &document, QString const &name)
     : m_left(kStepsPerNode * DALDom::countBelow(document, std::numeric_limits<qint64>::max()) + kStepAllowance)
+    , m_name(name)
     , m_file(name)
     , m_fromFile(false)
     , m_outer(s_current)
@@ -68,7 +70,7 @@ bool DocumentRead::charge(qint64 cost, QDomNode const &node)
     read->positionOf(node, QString(), &line, &column);
     DALReport::locate(read->m_file, line, column);
     DALCommon::setError(2, QStringLiteral("%1, line %2: \n%3")
-                               .arg(read->m_file, QString::number(std::max(line, 1)),
+                               .arg(read->m_name, QString::number(std::max(line, 1)),
                                     QStringLiteral("Reading the document takes too many steps: elements that "
                                                    "collect what lies below them are nested in each other too "
                                                    "often.")));

@@ -48,7 +48,9 @@ public:
     // allowance is (or becomes) spent. Without an active read, always true.
     static bool charge(qint64 cost, QDomNode const &node);
 
-    // The absolute path of the file, or the name of a host's document.
+    // The absolute path of the file read, or the name of a host's document;
+    // messages name the file by the path built from the name asked for
+    // (they differ where the name resolved without regard to case).
     QString const &file() const { return m_file; }
 
     // The 1-based line and column where node's start tag begins, or where
@@ -61,6 +63,7 @@ private:
     bool loadSource() const;
 
     qint64 m_left;
+    QString m_name;
     QString m_file;
     bool m_fromFile;
     DocumentRead *m_outer;

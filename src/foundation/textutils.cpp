@@ -1,4 +1,5 @@
 #include "DALCommon.h"
+#include "pathresolver.h"
 
 #include <QFile>
 #include <QRegExp>
@@ -7,7 +8,8 @@
 QString DALCommon::getBuildNbr()
 {
     QString result;
-    QFile file(QStringLiteral("version.txt"));
+    const QString name = QStringLiteral("version.txt");
+    QFile file(DALPathResolver::resolve(name, name, DALPathResolver::Kind::File));
     if (file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         QTextStream in(&file);
         in.setCodec("UTF-8");

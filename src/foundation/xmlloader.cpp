@@ -1,6 +1,7 @@
 #include "DALCommon.h"
 #include "domutil.h"
 #include "xmllimits.h"
+#include "pathresolver.h"
 #include "report.h"
 #include "xmlparser.h"
 
@@ -11,13 +12,6 @@
 
 namespace {
 
-// Opens regular files only: opening a FIFO would block until a writer comes,
-// and a directory or device is no configuration file. Anything else counts
-// as a file that cannot be opened.
-bool openRegularFile(QFile &file)
-{
-    return QFileInfo(file.fileName()).isFile() && file.open(QIODevice::ReadOnly);
-}
 
 // Reads at most one byte more than the size limit: enough to know that a
 // file is too large. The buffer is sized from the file's own size, so a small
@@ -47,30 +41,27 @@ int DALCommon::openDomDocument(QString const &fileName, QString const &docName,
 
     int result = 0;
     QString detail;
-    QFile file(path);
-    bool opened = openRegularFile(file);
-    if (!opened && lowerName != fileName) {
-        // Configuration trees come from case-insensitive file systems: a file
-        // that exists only under the spelling it was named by is read under it.
-        file.setFileName(relativeToRoot ? m_configRoot + fileName : fileName);
-        opened = openRegularFile(file);
-        if (!opened)
-            file.setFileName(path);
-    }
-    if (opened) {
+    // Regular files only: opening a FIFO would block until a writer comes, and
+    // a directory or device is no configuration file.
+    const QString found = DALPathResolver::resolve(path, relativeToRoot ? m_configRoot + fileName : fileName,
+                                                   DALPathResolver::Kind::File);
+    QFile file(found);
+    if (!found.isEmpty() && file.open(QIODevice::ReadOnly)) {
         QString parserMessage;
         int line = 0;
         int column = 0;
         qint64 nodes = 0;
         QDomDocument *doc = DALXmlParser::parse(readCapped(file), docName, &parserMessage, &line, &column, &nodes);
         *document = doc;
-        const QString absolute = QFileInfo(file.fileName()).absoluteFilePath();
+        // Messages name the path built from the name; diagnostics the file read.
+        const QString named = QFileInfo(path).absoluteFilePath();
+        const QString real = QFileInfo(found).absoluteFilePath();
         if (doc) {
-            DALXmlParser::setLastLoadedFile({absolute, nodes});
+            DALXmlParser::setLastLoadedFile({named, real, nodes});
         } else {
             result = 2;
-            detail = absolute + QStringLiteral(", line %2: \n%1").arg(parserMessage, QString::number(line));
-            DALReport::locate(absolute, line, column);
+            detail = named + QStringLiteral(", line %2: \n%1").arg(parserMessage, QString::number(line));
+            DALReport::locate(real, line, column);
         }
         file.close();
     } else {

@@ -19,12 +19,15 @@ namespace DALXmlParser {
 QDomDocument *parse(QByteArray data, QString const &docName, QString *message, int *line, int *column,
                     qint64 *nodes);
 
-// The file that DALCommon::openDomDocument read last: its absolute path, as
-// its messages name it, and its number of nodes. What a reader reports
-// about, and how much it may spend on, the document it has just been given.
+// The file that DALCommon::openDomDocument read last: its absolute path as
+// messages name it (the path built from the name asked for), the absolute
+// path of the file read (where names resolved without regard to case), and
+// its number of nodes. What a reader reports about, and how much it may
+// spend on, the document it has just been given.
 struct LoadedFile
 {
-    QString path;
+    QString named;
+    QString real;
     qint64 nodes = 0;
 };
 LoadedFile const &lastLoadedFile();

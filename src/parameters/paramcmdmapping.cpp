@@ -63,7 +63,7 @@ QList<DALParamCmdMapping::Parameter> const *DALParamCmdMapping::getDefaultListOf
 bool DALParamCmdMapping::fileExist(QString const &device)
 {
     const QString dir = DALDeviceConfig::getPath(kFileName, device.toLower(), QString(), QString());
-    return QFileInfo(dir + QLatin1Char('/') + kFileName).isFile();
+    return DALDeviceFile::exists(dir, kFileName);
 }
 
 void DALParamCmdMapping::createParameterMapping()

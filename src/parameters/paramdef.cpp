@@ -144,10 +144,10 @@ DALParamDef::Dependency const &DALParamDef::depAt(int index, int depIndex)
 
 bool DALParamDef::fileExist(QString const &device)
 {
-    const QString path = DALDeviceConfig::getPath(kFileName, device, QString(), QString())
-                         + QLatin1Char('/') + kFileName;
-    if (QFileInfo(path).isFile())
+    const QString dir = DALDeviceConfig::getPath(kFileName, device, QString(), QString());
+    if (DALDeviceFile::exists(dir, kFileName))
         return true;
+    const QString path = dir + QLatin1Char('/') + kFileName;
     DALCommon::setError(1, QStringLiteral("The %1 file could not be found!").arg(path));
     return false;
 }

@@ -138,7 +138,7 @@ DALRfCmdDef::RfCommandGroups &DALRfCmdDef::getRfCommandGroups()
 bool DALRfCmdDef::fileExist(const QString &device)
 {
     const QString dir = DALDeviceConfig::getPath(kFileName, device, QString(), QString());
-    return QFileInfo(dir + QLatin1Char('/') + kFileName).isFile();
+    return DALDeviceFile::exists(dir, kFileName);
 }
 
 void DALRfCmdDef::createRfCmdGroups()
