@@ -82,7 +82,7 @@ fuzz() {
         ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a >/dev/null 2>&1 ||
         apt_install libclang-rt-14-dev
     cmake -S . -B "$dir" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DDAL_BUILD_FUZZERS=ON -DDAL_BUILD_TESTS=OFF -DDAL_BUILD_TOOLS=OFF -DDAL_WARNINGS_AS_ERRORS=ON
+        -DDAL_BUILD_FUZZERS=ON -DBUILD_TESTING=OFF -DDAL_BUILD_TOOLS=OFF -DDAL_WARNINGS_AS_ERRORS=ON
     cmake --build "$dir" -j "$jobs" --target fuzzers
     local seeds="$dir/seeds" corpus="$dir/corpus" findings="$dir/findings"
     rm -rf "$seeds" && fuzz/seeds.sh "$seeds"
@@ -146,7 +146,7 @@ case "$command" in
         dpkg -s libbenchmark-dev >/dev/null 2>&1 || apt_install libbenchmark-dev
         dir="${build_dir}-bench"
         cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Release -DDAL_WARNINGS_AS_ERRORS=ON \
-            -DDAL_BUILD_BENCH=ON -DDAL_BUILD_TESTS=OFF
+            -DDAL_BUILD_BENCH=ON -DBUILD_TESTING=OFF
         cmake --build "$dir" -j "$jobs" --target dal-bench
         "$dir/bench/dal-bench" "$@"
         ;;
