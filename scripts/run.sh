@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds libdal and then runs its tests or dal-inspect.
 #
-#   scripts/run.sh test                 build, run every test suite (ctest), run them again
-#                                       under ASan/UBSan/LSan, check the installed package
+#   scripts/run.sh test                 build, run every test (ctest, the moved installation
+#                                       included), run the suites again under ASan/UBSan/LSan
 #                                       and run each fuzz target for 5 seconds
 #   scripts/run.sh inspect [ARGS...]    build, then run dal-inspect ARGS (default: devices)
 #   scripts/run.sh docs                 build the API documentation (installs doxygen)
@@ -55,7 +55,7 @@ generated_tree_check() {
     dir=${dir,,}
     mkdir -p "$dir"
     "$build_dir/bench/gen/dal-bench-gen" --devices 3 --categories 2 --settings 4 --tf-share 2 "$dir/tree"
-    "$build_dir/tools/dal-inspect/dal-inspect" check --root "$dir/tree"
+    "$build_dir/bin/dal-inspect" check --root "$dir/tree"
     rm -rf "$dir"
 }
 
@@ -68,7 +68,7 @@ sanitizer_tests() {
     cmake --build "$dir" -j "$jobs"
     (cd "$dir" && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
         UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
-        ctest --output-on-failure -j "$jobs")
+        ctest --output-on-failure -j "$jobs" -LE install)
 }
 
 # Builds every fuzz target (clang, ASan, UBSan) and runs each for the given
@@ -109,7 +109,6 @@ case "$command" in
         (cd "$build_dir" && ctest --output-on-failure -j "$jobs")
         generated_tree_check
         sanitizer_tests
-        scripts/check-install.sh "$build_dir"
         # Every fuzz target for a few seconds: they build, start and survive
         # their seeds.
         fuzz 5 "$jobs"
@@ -136,7 +135,7 @@ case "$command" in
         memcheck=(valgrind --tool=memcheck --leak-check=full --errors-for-leak-kinds=definite
                   --error-exitcode=1)
         [ -f tests/valgrind.supp ] && memcheck+=(--suppressions="$PWD/tests/valgrind.supp")
-        "${memcheck[@]}" "$build_dir/tools/dal-inspect/dal-inspect" check
+        "${memcheck[@]}" "$build_dir/bin/dal-inspect" check
         workdir="$build_dir/tests/work/tst_dalrfcmdsettings"
         mkdir -p "$workdir"
         (cd "$workdir" && DAL_TEST_NO_TIMING=1 "${memcheck[@]}" ../../tst_dalrfcmdsettings)
@@ -154,7 +153,7 @@ case "$command" in
         install_missing
         build
         [ $# -eq 0 ] && set -- devices
-        "$build_dir/tools/dal-inspect/dal-inspect" "$@"
+        "$build_dir/bin/dal-inspect" "$@"
         ;;
     *)
         echo "usage: scripts/run.sh test | docs | fuzz [SECONDS] [JOBS] | valgrind | bench [dal-bench arguments] | inspect [dal-inspect arguments]" >&2
