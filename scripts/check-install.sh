@@ -3,6 +3,9 @@
 #
 #   scripts/check-install.sh prefix BUILD_DIR   installs into a staging prefix and
 #                                               moves it to another directory
+#   scripts/check-install.sh deb BUILD_DIR      builds the Debian packages (cpack) and
+#                                               unpacks them with dpkg-deb -x into an
+#                                               empty root
 #
 # Against the result, the installed dal-inspect checks its own sample tree
 # (the library found through its run path, the sample relative to itself),
@@ -80,8 +83,17 @@ case "$mode" in
         mv "$work/stage" "$work/moved"
         prefix="$work/moved"
         ;;
+    deb)
+        (cd "$work" && cpack -G DEB --config "$build_dir/CPackConfig.cmake" -B "$work/packages" >/dev/null)
+        for package in "$work"/packages/*.deb; do
+            echo "== $(basename "$package")"
+            dpkg-deb -f "$package" Package Depends
+            dpkg-deb -x "$package" "$work/root"
+        done
+        prefix="$work/root/usr"
+        ;;
     *)
-        echo "usage: scripts/check-install.sh prefix BUILD_DIR" >&2
+        echo "usage: scripts/check-install.sh prefix|deb BUILD_DIR" >&2
         exit 2
         ;;
 esac

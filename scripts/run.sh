@@ -2,7 +2,8 @@
 # Builds libdal and then runs its tests or dal-inspect.
 #
 #   scripts/run.sh test                 build, run every test (ctest, the moved installation
-#                                       included), run the suites again under ASan/UBSan/LSan
+#                                       and the Debian packages included), run the suites
+#                                       again under ASan/UBSan/LSan
 #                                       and run each fuzz target for 5 seconds
 #   scripts/run.sh inspect [ARGS...]    build, then run dal-inspect ARGS (default: devices)
 #   scripts/run.sh docs                 build the API documentation (installs doxygen)
@@ -36,6 +37,16 @@ install_missing() {
     command -v pkg-config >/dev/null 2>&1 || missing+=(pkg-config)
     command -v python3 >/dev/null 2>&1 || missing+=(python3)
     dpkg -s qtbase5-dev >/dev/null 2>&1 || missing+=(qtbase5-dev)
+    [ ${#missing[@]} -eq 0 ] && return 0
+    apt_install "${missing[@]}"
+}
+
+# The Debian packages get their dependencies from dpkg-shlibdeps, which CPack
+# runs on the files that file(1) finds to be ELF objects.
+install_packaging_tools() {
+    local missing=()
+    command -v dpkg-shlibdeps >/dev/null 2>&1 || missing+=(dpkg-dev)
+    command -v file >/dev/null 2>&1 || missing+=(file)
     [ ${#missing[@]} -eq 0 ] && return 0
     apt_install "${missing[@]}"
 }
@@ -105,6 +116,7 @@ command=${1:-}
 case "$command" in
     test)
         install_missing
+        install_packaging_tools
         build
         (cd "$build_dir" && ctest --output-on-failure -j "$jobs")
         generated_tree_check
