@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Builds libdal and then runs its tests or dal-inspect.
 #
-#   scripts/run.sh test                 build, run every test (ctest, the moved installation
-#                                       and the Debian packages included), run the suites
-#                                       again under ASan/UBSan/LSan
-#                                       and run each fuzz target for 5 seconds
-#   scripts/run.sh inspect [ARGS...]    build, then run dal-inspect ARGS (default: devices)
+#   scripts/run.sh test                 build everything, run every test (ctest: the suites,
+#                                       dal-inspect, the moved installation and the Debian
+#                                       packages), run the suites again under ASan/UBSan/LSan
+#                                       against a static libdal and run each fuzz target for
+#                                       5 seconds
+#   scripts/run.sh inspect [ARGS...]    build the library and dal-inspect only, then run
+#                                       dal-inspect ARGS (default: devices)
 #   scripts/run.sh docs                 build the API documentation (installs doxygen)
 #   scripts/run.sh fuzz [SECONDS] [JOBS] build the libFuzzer targets with clang and run
 #                                       each for SECONDS (default 600), JOBS at a time
@@ -14,7 +16,9 @@
 #   scripts/run.sh bench [ARGS...]      build (Release) and run dal-bench ARGS (installs
 #                                       libbenchmark-dev); see BENCHMARKS.md
 #
-# Missing build dependencies are installed with apt-get first (Debian).
+# Missing build dependencies are installed with apt-get first (Debian). The
+# builds are the presets of CMakePresets.json, in build/ and build-PRESET/
+# (DAL_BUILD_DIR=DIR: DIR and DIR-PRESET).
 set -euo pipefail
 
 cd "$(dirname "$0")/.."
@@ -51,12 +55,14 @@ install_packaging_tools() {
     apt_install "${missing[@]}"
 }
 
-# The benchmark program is compiled along when Google Benchmark is installed.
+# The default preset; arguments are build targets (default: all). The
+# benchmark program is compiled along when Google Benchmark is installed.
 build() {
-    local bench=OFF
+    local bench=OFF targets=()
     dpkg -s libbenchmark-dev >/dev/null 2>&1 && bench=ON
-    cmake -S . -B "$build_dir" -DDAL_WARNINGS_AS_ERRORS=ON -DDAL_BUILD_BENCH=$bench
-    cmake --build "$build_dir" -j "$jobs"
+    [ $# -gt 0 ] && targets=(--target "$@")
+    cmake --preset default -B "$build_dir" -DDAL_BUILD_BENCH=$bench
+    cmake --build "$build_dir" -j "$jobs" "${targets[@]}"
 }
 
 # A small generated tree must read without a message.
@@ -71,11 +77,11 @@ generated_tree_check() {
 }
 
 # The same tests with AddressSanitizer, UndefinedBehaviorSanitizer and
-# LeakSanitizer; any report fails the run.
+# LeakSanitizer, linked against a static libdal; any report fails the run.
+# The installation checks are the default build's.
 sanitizer_tests() {
     local dir="${build_dir}-asan"
-    cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Debug -DDAL_WARNINGS_AS_ERRORS=ON \
-        -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
+    cmake --preset asan -B "$dir"
     cmake --build "$dir" -j "$jobs"
     (cd "$dir" && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
         UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
@@ -92,8 +98,7 @@ fuzz() {
     [ -f /usr/lib/llvm-14/lib/clang/14.0.6/lib/linux/libclang_rt.fuzzer-x86_64.a ] ||
         ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a >/dev/null 2>&1 ||
         apt_install libclang-rt-14-dev
-    cmake -S . -B "$dir" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DDAL_BUILD_FUZZERS=ON -DBUILD_TESTING=OFF -DDAL_BUILD_TOOLS=OFF -DDAL_WARNINGS_AS_ERRORS=ON
+    cmake --preset fuzz -B "$dir"
     cmake --build "$dir" -j "$jobs" --target fuzzers
     local seeds="$dir/seeds" corpus="$dir/corpus" findings="$dir/findings"
     rm -rf "$seeds" && fuzz/seeds.sh "$seeds"
@@ -156,14 +161,13 @@ case "$command" in
         install_missing
         dpkg -s libbenchmark-dev >/dev/null 2>&1 || apt_install libbenchmark-dev
         dir="${build_dir}-bench"
-        cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Release -DDAL_WARNINGS_AS_ERRORS=ON \
-            -DDAL_BUILD_BENCH=ON -DBUILD_TESTING=OFF
+        cmake --preset bench -B "$dir"
         cmake --build "$dir" -j "$jobs" --target dal-bench
         "$dir/bench/dal-bench" "$@"
         ;;
     inspect)
         install_missing
-        build
+        build dal-inspect
         [ $# -eq 0 ] && set -- devices
         "$build_dir/bin/dal-inspect" "$@"
         ;;
