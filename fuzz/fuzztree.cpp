@@ -2,7 +2,7 @@
 
 #include "DALCommon.h"
 #include "DALDeviceConfig.h"
-#include "xmllimits.h"
+#include "xmlparser.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -100,10 +100,13 @@ void write(QString const &relative, QByteArray const &content)
 
 bool parseAsHost(QByteArray const &content, QDomDocument *document)
 {
+    QString message;
     int line = 0;
-    if (content.size() > DALXmlLimits::kMaxFileSize || !DALXmlLimits::checkNesting(content, &line).isEmpty())
+    std::unique_ptr<QDomDocument> parsed(DALXmlParser::parse(content, QString(), &message, &line));
+    if (!parsed)
         return false;
-    return document->setContent(content);
+    *document = *parsed;
+    return true;
 }
 
 QStringList names(QByteArray const &content, int limit)

@@ -3,7 +3,6 @@
 
 #include "dal_export.h"
 
-#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -65,7 +64,7 @@ public:
 private:
     QString getDeviceTagValue(QString const &device, QString const &tag) const;
     QString getGroupTagValue(QString const &group, QString const &tag) const;
-    int getGroupIndex(QString const &group) const;
+    int getGroupIndex(QString const &group);
     void copyFrom(DALDeviceList const &other);
     void release();
 
@@ -76,8 +75,6 @@ private:
     QString m_rootDir;
     int m_status;
     QString m_latestErrorMessage;
-    // Device name to the position of its first Device element, built on the first lookup.
-    mutable QHash<QString, int> m_deviceIndex;
 };
 
 #endif // DALDEVICELIST_H

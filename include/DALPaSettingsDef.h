@@ -4,7 +4,6 @@
 #include "dal_export.h"
 #include "DALRfCmdSettings.h"
 
-#include <QHash>
 #include <QList>
 #include <QMap>
 #include <QString>
@@ -115,8 +114,6 @@ private:
     int createPaSetting(QDomElement &element, PaSettingTable &table);
     int createOptionList(const QDomNodeList &optionElements, PaSetting *entry);
 
-    const QVector<int> *designPositions(const PaSettings *settings, const QString &rfDesign);
-
     void copyRecords(const DALPaSettingsDef &other);
     void releaseRecords();
 
@@ -124,14 +121,6 @@ private:
     QString m_currentFile;
     DALRfCmdSettings *m_cmdSettings;
     QMap<QString, PaSettings *> m_paSettings;
-    // Per file of many designs: design name to the positions of the designs of
-    // that name, in document order; built on the first lookup of the file.
-    struct DesignIndex
-    {
-        int count = 0;                        // designs of the file when it was built
-        QHash<QString, QVector<int>> byName;
-    };
-    QHash<const PaSettings *, DesignIndex> m_designIndex;
     static const QString m_paSettingsFilter;
 };
 

@@ -3,7 +3,6 @@
 
 #include "dal_export.h"
 
-#include <QHash>
 #include <QList>
 #include <QMap>
 #include <QString>
@@ -197,14 +196,12 @@ private:
     int createOptionList(QDomNodeList const &options, ParamDefinition *parDef);
 
     void readSimpleChildren(QDomElement const &element, ParamDefinition &parDef);
-    void buildNameIndex();
 
     QDomDocument *m_document;
     QString m_title;
     QList<ParamDefinition> m_parList;
     int m_status;
     QString m_errorText;
-    QHash<QString, int> m_nameIndex;
 };
 
 #endif // DALPARAMDEF_H

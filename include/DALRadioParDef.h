@@ -5,7 +5,6 @@
 
 #include <QList>
 #include <QMap>
-#include <QSharedPointer>
 #include <QString>
 
 class QDomDocument;
@@ -20,13 +19,13 @@ class QDomElement;
  * bits are kept (300 becomes 44); an unreadable position is recorded and gives
  * 0, and reading goes on.
  *
- * Ownership of the Field records: the pointers in RadioParDef::fields are
- * owned by the same record's ownedFields, a list of shared pointers. Copying a
- * RadioParDef, a RadioParDefs or the whole object shares the records, and
- * each is freed with the last copy that holds it, so every copy stays valid
- * whatever is destroyed first. A field replaced by a later namesake is freed
- * while reading. Field records that the host puts into a map itself remain the
- * host's to free.
+ * Ownership of the Field records: the object that read them owns them, and
+ * so do its copies, together: the records stay valid while that object or any
+ * copy of it lives, and are freed once, with the last of them. Copying a
+ * RadioParDef or a RadioParDefs copies the pointers only. Assigning another
+ * object to this one gives up this object's share of its own records. A field
+ * replaced by a later namesake is freed while reading. Field records that the
+ * host puts into a map itself remain the host's to free.
  *
  * Copies carry the status and the definitions. Each copy holds its own
  * QDomDocument handle on the parsed tree, which Qt shares between the handles
@@ -45,9 +44,8 @@ public:
     /// One `RadioPar` element.
     struct RadioParDef
     {
-        QString name;                             ///< The `name` attribute.
-        QMap<QString, Field *> fields;            ///< Its fields by name; a later namesake replaces an earlier one.
-        QList<QSharedPointer<Field>> ownedFields; ///< Keeps the records of fields alive.
+        QString name;                  ///< The `name` attribute.
+        QMap<QString, Field *> fields; ///< Its fields by name; a later namesake replaces an earlier one.
     };
 
     /// Everything the file holds.

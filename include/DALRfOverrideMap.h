@@ -3,7 +3,6 @@
 
 #include "dal_export.h"
 
-#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -16,7 +15,13 @@
  * and stay in place when their index list becomes empty; only clear() removes
  * them.
  *
- * The maps hold a handful of names, so every lookup is a linear scan.
+ * Answers are those of a linear scan from the first entry. Maps that grow
+ * long (more than a few dozen names, as merged settings can) find names
+ * through an index that lives outside the object, so that the class keeps
+ * its single member. References from getIndexes() stay valid until this map
+ * is changed: operations that change nothing (removing an index that is not
+ * there, adding one that is) take no write access, and copies of the map do
+ * not disturb it.
  */
 class DAL_EXPORT DALRfOverrideMap
 {
@@ -65,8 +70,6 @@ private:
     int findPosition(const QString &fieldName) const;
 
     QList<OverrideIndexEntry> m_entries;
-    // Name to position in m_entries, kept once the map has grown long; empty before.
-    QHash<QString, int> m_positions;
 };
 
 #endif // DALRFOVERRIDEMAP_H

@@ -117,7 +117,6 @@ void TestDALRadioParDef::laterFieldOfSameNameWins()
     QCOMPARE(DALCommon::getErrorList(), QStringList{invalid("")});
     const DALRadioParDef::RadioParDef &def = f.def->getDefinitions().radioPars.at(0);
     QCOMPARE(describe(def), (QStringList{"=0", "x=2"}));
-    QCOMPARE(def.ownedFields.count(), 2);
 }
 
 void TestDALRadioParDef::failures()
@@ -157,21 +156,19 @@ void TestDALRadioParDef::copiesShareFieldsSafely()
     assigned = self;
     QCOMPARE(DALTestAccess::status(assigned), 0);
 
-    // A record copied out of the object outlives every object.
-    DALRadioParDef::RadioParDefs defs = f.def->getDefinitions();
-    DALRadioParDef::RadioParDef record = defs.radioPars.at(0);
-    QCOMPARE(record.fields.value("a"), f.def->getDefinitions().radioPars.at(0).fields.value("a"));
-
-    // Changes through the modifiable reference are seen by holders of the pointer.
-    f.def->getDefinitions().radioPars[0].fields.value("a")->position = 6;
+    // Copies hold the same records, which live while any of the objects does.
+    DALRadioParDef::Field *field = f.def->getDefinitions().radioPars.at(0).fields.value("a");
+    QCOMPARE(copy->getDefinitions().radioPars.at(0).fields.value("a"), field);
+    QCOMPARE(assigned.getDefinitions().radioPars.at(0).fields.value("a"), field);
+    field->position = 6;
     f.reader.reset();
     QCOMPARE(copy->getDefinitions().radioPars.at(0).fields.value("a")->position, quint8(6));
     copy.reset();
-    QCOMPARE(assigned.getDefinitions().radioPars.at(0).fields.value("a")->name, QString("a"));
+    QCOMPARE(field->name, QString("a"));
+    // The last holder gives its share up: the records are freed once (the
+    // sanitizers report a leak or a second free).
     assigned = DALRadioParDef(none);
     QVERIFY(assigned.getDefinitions().radioPars.isEmpty());
-    defs = DALRadioParDef::RadioParDefs();
-    QCOMPARE(record.fields.value("a")->position, quint8(6));
 }
 
 QTEST_GUILESS_MAIN(TestDALRadioParDef)

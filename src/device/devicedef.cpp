@@ -1,16 +1,40 @@
 #include "DALDeviceDef.h"
 
+#include "recordcopy.h"
+
 #include <QDomDocument>
 #include <QDomElement>
 #include <QDomNodeList>
+
+// The host changes the records through getDeviceDefinition(): copies get
+// containers of their own, so that its pointers never move.
+static void detach(DALDeviceDef::Package &package)
+{
+    DALRecordCopy::detach(package.ioPins);
+}
+
+static void detach(DALDeviceDef::DeviceDef &definition)
+{
+    DALRecordCopy::detach(definition.packages);
+}
 
 DALDeviceDef::DALDeviceDef(QDomDocument *document)
 {
     createPackages(document);
 }
 
-DALDeviceDef::DALDeviceDef(DALDeviceDef const &other) = default;
-DALDeviceDef &DALDeviceDef::operator=(DALDeviceDef const &other) = default;
+DALDeviceDef::DALDeviceDef(DALDeviceDef const &other)
+    : m_deviceDef(DALRecordCopy::deepCopy(other.m_deviceDef))
+{
+}
+
+DALDeviceDef &DALDeviceDef::operator=(DALDeviceDef const &other)
+{
+    if (this != &other)
+        m_deviceDef = DALRecordCopy::deepCopy(other.m_deviceDef);
+    return *this;
+}
+
 DALDeviceDef::~DALDeviceDef() = default;
 
 DALDeviceDef::DeviceDef *DALDeviceDef::getDeviceDefinition()

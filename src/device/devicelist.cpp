@@ -1,12 +1,45 @@
 #include "DALDeviceList.h"
 
 #include "DALCommon.h"
+#include "attachedstate.h"
 #include "domutil.h"
+#include "nameindex.h"
 
 #include <QDomDocument>
 #include <QDomNodeList>
 
 using DALDom::firstChildValue;
+
+namespace {
+
+// The document does not change after reading, so a long list of devices is
+// indexed by name once; the first element of a name wins, as in a walk.
+using DeviceIndexes = AttachedState<DALDeviceList, NameIndex>;
+
+QString deviceName(QDomNode const &device)
+{
+    return firstChildValue(device.firstChild());
+}
+
+int devicePosition(DALDeviceList const *list, QDomNodeList const &devices, QString const &device)
+{
+    const int count = devices.count();
+    if (!NameIndex::worthIndexing(count)) {
+        for (int i = 0; i < count; ++i) {
+            if (deviceName(devices.item(i)) == device)
+                return i;
+        }
+        return -1;
+    }
+    NameIndex *index = DeviceIndexes::find(list);
+    if (!index) {
+        index = &DeviceIndexes::obtain(list);
+        index->build(count, [&devices](int i) { return deviceName(devices.item(i)); });
+    }
+    return index->first(device);
+}
+
+} // namespace
 
 DALDeviceList::DALDeviceList(QString const &configRoot)
     : m_pDocument(nullptr)
@@ -60,11 +93,11 @@ void DALDeviceList::copyFrom(DALDeviceList const &other)
     m_rootDir = other.m_rootDir;
     m_status = other.m_status;
     m_latestErrorMessage = other.m_latestErrorMessage;
-    m_deviceIndex = other.m_deviceIndex;
 }
 
 void DALDeviceList::release()
 {
+    DeviceIndexes::drop(this);
     // Node lists first: they refer into the document.
     delete m_pDeviceNodes;
     delete m_pGroupNodes;
@@ -164,33 +197,23 @@ QString DALDeviceList::getDeviceTagValue(QString const &device, QString const &t
     // The pointer member is what the const query fills on first use.
     if (m_pDeviceNodes->isEmpty())
         *m_pDeviceNodes = m_pDocument->elementsByTagName(QStringLiteral("Device"));
-    // The document does not change after reading, so the name of every Device
-    // element is taken once; the first element of a name wins, as in a walk.
-    if (m_deviceIndex.isEmpty()) {
-        const int count = m_pDeviceNodes->count();
-        m_deviceIndex.reserve(count);
-        for (int i = 0; i < count; ++i) {
-            const QString name = firstChildValue(m_pDeviceNodes->item(i).firstChild());
-            if (!m_deviceIndex.contains(name))
-                m_deviceIndex.insert(name, i);
-        }
-    }
-    const auto found = m_deviceIndex.constFind(device);
-    if (found != m_deviceIndex.constEnd())
-        return firstChildValue(DALDom::firstElementByTagName(m_pDeviceNodes->item(found.value()), tag));
+    const int found = devicePosition(this, *m_pDeviceNodes, device);
+    if (found >= 0)
+        return firstChildValue(DALDom::firstElementByTagName(m_pDeviceNodes->item(found), tag));
     DALCommon::setError(6, QString());
     return QStringLiteral("");
 }
 
 QString DALDeviceList::getGroupTagValue(QString const &group, QString const &tag) const
 {
-    const QDomNode groupNode = DALDom::itemAt(*m_pGroupNodes, getGroupIndex(group));
+    // The position getGroupIndex gives, from a const query.
+    const QDomNode groupNode = DALDom::itemAt(*m_pGroupNodes, m_groupNames.indexOf(group));
     if (groupNode.isNull())
         return QStringLiteral("");
     return firstChildValue(DALDom::firstElementByTagName(groupNode, tag));
 }
 
-int DALDeviceList::getGroupIndex(QString const &group) const
+int DALDeviceList::getGroupIndex(QString const &group)
 {
     return m_groupNames.indexOf(group);
 }

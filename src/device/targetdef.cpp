@@ -2,9 +2,25 @@
 
 #include "DALCommon.h"
 
+#include "recordcopy.h"
+
 #include <QDomDocument>
 #include <QDomElement>
 #include <QDomNodeList>
+
+// The host changes the records through getTargets(): copies get containers
+// of their own, so that its references never move.
+static void detach(DALTargetDef::IoSetting &) {}
+
+static void detach(DALTargetDef::Target &target)
+{
+    DALRecordCopy::detach(target.ioSettings);
+}
+
+static void detach(DALTargetDef::Targets &targets)
+{
+    DALRecordCopy::detach(targets.targets);
+}
 
 DALTargetDef::DALTargetDef(QString &firstArg, QString & /*secondArg*/,
                            QDomDocument *targetsDocument, QString const &targetsDir)
@@ -20,8 +36,29 @@ DALTargetDef::DALTargetDef(QString &firstArg, QString & /*secondArg*/,
     m_status = createTargets(targetsDocument);
 }
 
-DALTargetDef::DALTargetDef(DALTargetDef const &other) = default;
-DALTargetDef &DALTargetDef::operator=(DALTargetDef const &other) = default;
+DALTargetDef::DALTargetDef(DALTargetDef const &other)
+    : m_status(other.m_status)
+    , m_targets(DALRecordCopy::deepCopy(other.m_targets))
+    , m_targetsDir(other.m_targetsDir)
+    , m_firstArg(other.m_firstArg)
+    , m_fileInfoList(other.m_fileInfoList)
+    , m_defaultEntry(other.m_defaultEntry)
+{
+}
+
+DALTargetDef &DALTargetDef::operator=(DALTargetDef const &other)
+{
+    if (this != &other) {
+        m_status = other.m_status;
+        m_targets = DALRecordCopy::deepCopy(other.m_targets);
+        m_targetsDir = other.m_targetsDir;
+        m_firstArg = other.m_firstArg;
+        m_fileInfoList = other.m_fileInfoList;
+        m_defaultEntry = other.m_defaultEntry;
+    }
+    return *this;
+}
+
 DALTargetDef::~DALTargetDef() = default;
 
 QStringList DALTargetDef::getFileInfolist()

@@ -1,23 +1,37 @@
 #ifndef DAL_XMLLIMITS_H
 #define DAL_XMLLIMITS_H
 
-#include <QByteArray>
 #include <QString>
 
-// Limits the loader applies before a document reaches Qt's DOM parser, which
-// recurses once per nesting level (deep documents overflow the stack) and
-// needs about thirty times a file's size in memory. Internal to the library.
+// Checks the loader makes on a decoded document before Qt's DOM parser sees
+// it. The parser recurses once per nesting level (deep documents overflow the
+// stack), expands internal entities without a bound on their total size, and
+// builds a tree of a few hundred bytes per node; a configuration file needs
+// none of deep nesting, entities or millions of nodes. Internal to the
+// library.
 namespace DALXmlLimits {
 
 // Largest file the loader parses, in bytes.
 constexpr qint64 kMaxFileSize = 16 * 1024 * 1024;
 // Deepest element nesting the loader parses.
 constexpr int kMaxDepth = 1000;
+// Memory the parsed tree of a file of fileSize bytes may take, by the
+// estimate of checkDocument: a fixed allowance plus a multiple of the size.
+constexpr qint64 kTreeAllowance = 32 * 1024 * 1024;
+constexpr qint64 kTreeBytesPerFileByte = 24;
 
-// Checks data against the nesting limit with a linear scan of its markup.
-// Returns an empty string when data may be parsed; otherwise the reason, and
-// *line is set to the line on which the limit was crossed.
-QString checkNesting(QByteArray const &data, int *line);
+// Checks text, the decoded content of a file of fileSize bytes, with one
+// linear scan of its markup. Refused are: a document type declaration that
+// declares entities (internal, external or parameter entities), elements
+// nested deeper than kMaxDepth, and documents whose tree would exceed the
+// memory allowance. Returns an empty string when the document may be parsed;
+// otherwise the reason, with *line set to the line at fault.
+//
+// The predefined entities and character references stay allowed: without
+// entity declarations they only ever stand for text, never for markup.
+// Malformed markup only needs to keep the scan linear; the parser that runs
+// afterwards reports it.
+QString checkDocument(QString const &text, qint64 fileSize, int *line);
 
 } // namespace DALXmlLimits
 

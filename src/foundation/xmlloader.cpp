@@ -1,6 +1,7 @@
 #include "DALCommon.h"
 #include "domutil.h"
 #include "xmllimits.h"
+#include "xmlparser.h"
 
 #include <QDir>
 #include <QDomDocument>
@@ -56,24 +57,11 @@ int DALCommon::openDomDocument(QString const &fileName, QString const &docName,
             file.setFileName(path);
     }
     if (opened) {
-        const QByteArray data = readCapped(file);
-        auto *doc = new QDomDocument(docName);
         QString parserMessage;
         int line = 0;
-        int column = 0;
-        bool parsed = false;
-        if (data.size() > DALXmlLimits::kMaxFileSize) {
-            parserMessage = QStringLiteral("The file is larger than %1 bytes.").arg(DALXmlLimits::kMaxFileSize);
-        } else {
-            parserMessage = DALXmlLimits::checkNesting(data, &line);
-            parsed = parserMessage.isEmpty()
-                     && doc->setContent(data, false, &parserMessage, &line, &column);
-        }
-        if (parsed) {
-            *document = doc;
-        } else {
-            delete doc;
-            *document = nullptr;
+        QDomDocument *doc = DALXmlParser::parse(readCapped(file), docName, &parserMessage, &line);
+        *document = doc;
+        if (!doc) {
             result = 2;
             detail = QFileInfo(file.fileName()).absoluteFilePath()
                      + QStringLiteral(", line %2: \n%1").arg(parserMessage, QString::number(line));

@@ -2,9 +2,15 @@
 
 #include "DALCommon.h"
 
+#include "recordcopy.h"
+
 #include <QDomDocument>
 #include <QDomElement>
 #include <QDomNodeList>
+
+// The host changes the list through getIoRegisterDefinition(): copies get a
+// list of their own, so that its pointer never sees another object's changes.
+static void detach(DALIoRegisterDef::IoRegister &) {}
 
 DALIoRegisterDef::DALIoRegisterDef(QDomDocument *document)
     : m_status(0)
@@ -12,8 +18,21 @@ DALIoRegisterDef::DALIoRegisterDef(QDomDocument *document)
     createRegisterDefinition(document);
 }
 
-DALIoRegisterDef::DALIoRegisterDef(const DALIoRegisterDef &other) = default;
-DALIoRegisterDef &DALIoRegisterDef::operator=(const DALIoRegisterDef &other) = default;
+DALIoRegisterDef::DALIoRegisterDef(const DALIoRegisterDef &other)
+    : m_status(other.m_status)
+    , m_ioRegisters(DALRecordCopy::deepCopy(other.m_ioRegisters))
+{
+}
+
+DALIoRegisterDef &DALIoRegisterDef::operator=(const DALIoRegisterDef &other)
+{
+    if (this != &other) {
+        m_status = other.m_status;
+        m_ioRegisters = DALRecordCopy::deepCopy(other.m_ioRegisters);
+    }
+    return *this;
+}
+
 DALIoRegisterDef::~DALIoRegisterDef() = default;
 
 int DALIoRegisterDef::getStatus()

@@ -2,9 +2,11 @@
 
 #include "DALCommon.h"
 #include "DALDeviceConfig.h"
+#include "attachedstate.h"
 #include "devicefile.h"
 #include "documentcopy.h"
 #include "domutil.h"
+#include "nameindex.h"
 
 #include <QDomDocument>
 #include <QDomElement>
@@ -34,6 +36,8 @@ bool flagFromText(QString const &text)
     return !text.toUpper().contains(QLatin1String("NO"));
 }
 
+using NameIndexes = AttachedState<DALParamDef, NameIndex>;
+
 } // namespace
 
 DALParamDef::DALParamDef(QString &device)
@@ -47,7 +51,6 @@ DALParamDef::DALParamDef(QString &device)
     m_status = DALDeviceFile::open(dir, kFileName, QStringLiteral("paramdefinition"), &m_document);
     if (m_status == 0) {
         createParameterList();
-        buildNameIndex();
     } else {
         m_errorText = DALCommon::getLatestError();
     }
@@ -58,8 +61,7 @@ DALParamDef::DALParamDef(DALParamDef const &other)
       m_title(other.m_title),
       m_parList(other.m_parList),
       m_status(other.m_status),
-      m_errorText(other.m_errorText),
-      m_nameIndex(other.m_nameIndex)
+      m_errorText(other.m_errorText)
 {
 }
 
@@ -71,7 +73,7 @@ DALParamDef &DALParamDef::operator=(DALParamDef const &other)
         m_parList = other.m_parList;
         m_status = other.m_status;
         m_errorText = other.m_errorText;
-        m_nameIndex = other.m_nameIndex;
+        NameIndexes::drop(this);
     }
     return *this;
 }
@@ -79,6 +81,7 @@ DALParamDef &DALParamDef::operator=(DALParamDef const &other)
 DALParamDef::~DALParamDef()
 {
     delete m_document;
+    NameIndexes::drop(this);
 }
 
 int DALParamDef::count()
@@ -97,8 +100,22 @@ DALParamDef::ParamDefinition const &DALParamDef::at(int index)
 
 DALParamDef::ParamDefinition const *DALParamDef::getParamDefinition(QString name)
 {
-    const auto found = m_nameIndex.constFind(name);
-    return found == m_nameIndex.constEnd() ? nullptr : &m_parList.at(found.value());
+    const int count = m_parList.count();
+    if (!NameIndex::worthIndexing(count)) {
+        for (const ParamDefinition &definition : qAsConst(m_parList)) {
+            if (definition.name == name)
+                return &definition;
+        }
+        return nullptr;
+    }
+    // The records are read-only for the host, so the index stays true.
+    NameIndex *index = NameIndexes::find(this);
+    if (!index) {
+        index = &NameIndexes::obtain(this);
+        index->build(count, [this](int i) { return m_parList.at(i).name; });
+    }
+    const int found = index->first(name);
+    return found < 0 ? nullptr : &m_parList.at(found);
 }
 
 int DALParamDef::depCount(int index)
@@ -196,17 +213,6 @@ void DALParamDef::readSimpleChildren(QDomElement const &element, ParamDefinition
         parDef.row = e.text().toInt(); // 0 when not a number
     if (!(e = child("Buddy")).isNull())
         parDef.buddy = e.text();
-}
-
-void DALParamDef::buildNameIndex()
-{
-    m_nameIndex.clear();
-    m_nameIndex.reserve(m_parList.count());
-    for (int i = 0; i < m_parList.count(); ++i) {
-        const QString &name = m_parList.at(i).name;
-        if (!m_nameIndex.contains(name))
-            m_nameIndex.insert(name, i);
-    }
 }
 
 int DALParamDef::initParDef(ParamDefinition *parDef)

@@ -9,11 +9,43 @@
 #include <QDomElement>
 #include <QDomNodeList>
 
+#include "attachedstate.h"
+#include "recordcopy.h"
+
+#include <map>
+#include <memory>
+#include <vector>
+
 namespace {
 
 const QString kFileName = QStringLiteral("radio_par_definitions.xml");
 
+// The Field records of one read, shared by the object that read them and its
+// copies, and freed with the last of them.
+using FieldStore = std::vector<std::unique_ptr<DALRadioParDef::Field>>;
+using FieldOwners = AttachedState<DALRadioParDef, std::shared_ptr<FieldStore>>;
+
+void shareFields(DALRadioParDef const *owner, DALRadioParDef const *other)
+{
+    if (std::shared_ptr<FieldStore> *store = FieldOwners::find(other))
+        FieldOwners::obtain(owner) = *store;
+    else
+        FieldOwners::drop(owner);
+}
+
 } // namespace
+
+// The host changes the definitions through getDefinitions(): copies of the
+// object get containers of their own (the Field records stay shared).
+static void detach(DALRadioParDef::RadioParDef &def)
+{
+    DALRecordCopy::detach(def.fields);
+}
+
+static void detach(DALRadioParDef::RadioParDefs &defs)
+{
+    DALRecordCopy::detach(defs.radioPars);
+}
 
 DALRadioParDef::DALRadioParDef(QString &device)
     : m_document(nullptr), m_status(0)
@@ -27,8 +59,9 @@ DALRadioParDef::DALRadioParDef(QString &device)
 DALRadioParDef::DALRadioParDef(DALRadioParDef const &other)
     : m_document(DALDocumentCopy::duplicate(other.m_document)),
       m_status(other.m_status),
-      m_definitions(other.m_definitions)
+      m_definitions(DALRecordCopy::deepCopy(other.m_definitions))
 {
+    shareFields(this, &other);
 }
 
 DALRadioParDef &DALRadioParDef::operator=(DALRadioParDef const &other)
@@ -36,7 +69,8 @@ DALRadioParDef &DALRadioParDef::operator=(DALRadioParDef const &other)
     if (this != &other) {
         DALDocumentCopy::assign(&m_document, other.m_document);
         m_status = other.m_status;
-        m_definitions = other.m_definitions;
+        m_definitions = DALRecordCopy::deepCopy(other.m_definitions);
+        shareFields(this, &other);
     }
     return *this;
 }
@@ -44,6 +78,7 @@ DALRadioParDef &DALRadioParDef::operator=(DALRadioParDef const &other)
 DALRadioParDef::~DALRadioParDef()
 {
     delete m_document;
+    FieldOwners::drop(this);
 }
 
 DALRadioParDef::RadioParDefs &DALRadioParDef::getDefinitions()
@@ -66,18 +101,22 @@ void DALRadioParDef::createRadioParDef(QDomElement &element, RadioParDef &def)
 {
     def.name = element.attribute(QStringLiteral("name"));
     // A later field of the same name replaces the earlier one, whose record is
-    // then unreachable and freed with its last shared pointer right here.
-    QMap<QString, QSharedPointer<Field>> byName;
+    // then unreachable and freed right here.
+    std::map<QString, std::unique_ptr<Field>> byName;
     const QDomNodeList elements = element.elementsByTagName(QStringLiteral("field"));
     for (int i = 0; i < elements.count(); ++i) {
         QDomElement fieldElement = DALDom::itemAt(elements, i).toElement();
-        QSharedPointer<Field> field(new Field);
-        createField(fieldElement, field.data());
-        byName.insert(field->name, field);
+        std::unique_ptr<Field> field(new Field);
+        createField(fieldElement, field.get());
+        const QString name = field->name;
+        byName[name] = std::move(field);
     }
-    for (auto it = byName.cbegin(); it != byName.cend(); ++it) {
-        def.fields.insert(it.key(), it.value().data());
-        def.ownedFields.append(it.value());
+    std::shared_ptr<FieldStore> &store = FieldOwners::obtain(this);
+    if (!store)
+        store = std::make_shared<FieldStore>();
+    for (auto &entry : byName) {
+        def.fields.insert(entry.first, entry.second.get());
+        store->push_back(std::move(entry.second));
     }
 }
 

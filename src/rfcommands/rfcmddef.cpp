@@ -4,6 +4,7 @@
 #include "DALDeviceConfig.h"
 #include "devicefile.h"
 #include "domutil.h"
+#include "recordcopy.h"
 
 #include <QDomDocument>
 #include <QDomElement>
@@ -68,10 +69,39 @@ DALRfCmdDef::DALRfCmdDef(QString &device)
         createRfCmdGroups();
 }
 
+// The host changes the records through getRfCommandGroups(): copies get
+// containers of their own, so that its references never move.
+static void detach(DALRfCmdDef::ListItem &) {}
+
+static void detach(DALRfCmdDef::Bitfield &bitfield)
+{
+    DALRecordCopy::detach(bitfield.listItems);
+}
+
+static void detach(DALRfCmdDef::Field &field)
+{
+    DALRecordCopy::detach(field.bitfields);
+}
+
+static void detach(DALRfCmdDef::RfCommandDefinition &definition)
+{
+    DALRecordCopy::detach(definition.fields);
+}
+
+static void detach(DALRfCmdDef::RfCommandGroup &group)
+{
+    DALRecordCopy::detach(group.definitions);
+}
+
+static void detach(DALRfCmdDef::RfCommandGroups &groups)
+{
+    DALRecordCopy::detach(groups.groups);
+}
+
 DALRfCmdDef::DALRfCmdDef(const DALRfCmdDef &other)
     : m_document(nullptr)
     , m_status(other.m_status)
-    , m_rfCommandGroups(other.m_rfCommandGroups)
+    , m_rfCommandGroups(DALRecordCopy::deepCopy(other.m_rfCommandGroups))
 {
 }
 
@@ -82,7 +112,7 @@ DALRfCmdDef &DALRfCmdDef::operator=(const DALRfCmdDef &other)
         delete m_document;
         m_document = nullptr;
         m_status = other.m_status;
-        m_rfCommandGroups = other.m_rfCommandGroups;
+        m_rfCommandGroups = DALRecordCopy::deepCopy(other.m_rfCommandGroups);
     }
     return *this;
 }

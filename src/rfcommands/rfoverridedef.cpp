@@ -3,6 +3,7 @@
 #include "DALCommon.h"
 #include "devicefile.h"
 #include "domutil.h"
+#include "recordcopy.h"
 
 #include <QDomDocument>
 #include <QDomElement>
@@ -33,11 +34,26 @@ DALRfOverrideDef::DALRfOverrideDef(QString &device)
     createOverrides();
 }
 
+// The host changes the records through getOverrides(): copies get containers
+// of their own, so that its references never move.
+static void detach(DALRfOverrideDef::OverrideElement &) {}
+
+static void detach(DALRfOverrideDef::OverrideWriteCustom &custom)
+{
+    DALRecordCopy::detach(custom.values);
+}
+
+static void detach(DALRfOverrideDef::Override &override)
+{
+    DALRecordCopy::detach(override.elements);
+    DALRecordCopy::detach(override.writeCustoms);
+}
+
 DALRfOverrideDef::DALRfOverrideDef(const DALRfOverrideDef &other)
     : m_document(nullptr)
     , m_status(other.m_status)
     , m_device(other.m_device)
-    , m_overrides(other.m_overrides)
+    , m_overrides(DALRecordCopy::deepCopy(other.m_overrides))
 {
 }
 
@@ -49,7 +65,7 @@ DALRfOverrideDef &DALRfOverrideDef::operator=(const DALRfOverrideDef &other)
         m_document = nullptr;
         m_status = other.m_status;
         m_device = other.m_device;
-        m_overrides = other.m_overrides;
+        m_overrides = DALRecordCopy::deepCopy(other.m_overrides);
     }
     return *this;
 }

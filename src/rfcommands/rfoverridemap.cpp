@@ -1,16 +1,36 @@
 #include "DALRfOverrideMap.h"
 
+#include "attachedstate.h"
+#include "nameindex.h"
+
 namespace {
 
-// Maps with more entries than this find names through m_positions.
-const int kIndexThreshold = 16;
+// Names are unique in a map, so the index of a long map holds one position
+// per name. It is built when a lookup first finds the map long, kept up to
+// date by additions and dropped with the map's entries.
+using Positions = AttachedState<DALRfOverrideMap, NameIndex>;
 
 } // namespace
 
 DALRfOverrideMap::DALRfOverrideMap() = default;
 DALRfOverrideMap::DALRfOverrideMap(const DALRfOverrideMap &other) = default;
-DALRfOverrideMap &DALRfOverrideMap::operator=(const DALRfOverrideMap &other) = default;
-DALRfOverrideMap::~DALRfOverrideMap() = default;
+
+DALRfOverrideMap &DALRfOverrideMap::operator=(const DALRfOverrideMap &other)
+{
+    if (this != &other) {
+        if (NameIndex::worthIndexing(m_entries.size()))
+            Positions::drop(this);
+        m_entries = other.m_entries;
+    }
+    return *this;
+}
+
+DALRfOverrideMap::~DALRfOverrideMap()
+{
+    // Only long maps ever get an index, and entries are only removed all at once.
+    if (NameIndex::worthIndexing(m_entries.size()))
+        Positions::drop(this);
+}
 
 void DALRfOverrideMap::addOverrideIndex(const QString &fieldName, const int &index)
 {
@@ -19,21 +39,22 @@ void DALRfOverrideMap::addOverrideIndex(const QString &fieldName, const int &ind
         return;
     }
     m_entries.append(OverrideIndexEntry{fieldName, QList<int>{index}});
-    if (!m_positions.isEmpty()) {
-        m_positions.insert(fieldName, m_entries.size() - 1);
-    } else if (m_entries.size() > kIndexThreshold) {
-        // Names are unique: an entry is only created for a new name.
-        m_positions.reserve(m_entries.size() * 2);
-        for (int i = 0; i < m_entries.size(); ++i)
-            m_positions.insert(m_entries.at(i).fieldName, i);
-    }
+    if (NameIndex *positions = Positions::find(this))
+        positions->append(fieldName);
 }
 
 int DALRfOverrideMap::findPosition(const QString &fieldName) const
 {
-    if (!m_positions.isEmpty())
-        return m_positions.value(fieldName, -1);
-    for (int i = 0; i < m_entries.size(); ++i) {
+    const int count = m_entries.size();
+    if (NameIndex::worthIndexing(count)) {
+        NameIndex *positions = Positions::find(this);
+        if (!positions) {
+            positions = &Positions::obtain(this);
+            positions->build(count, [this](int i) { return m_entries.at(i).fieldName; });
+        }
+        return positions->first(fieldName);
+    }
+    for (int i = 0; i < count; ++i) {
         if (m_entries.at(i).fieldName == fieldName)
             return i;
     }
@@ -50,14 +71,18 @@ void DALRfOverrideMap::appendIndex(const QString &fieldName, const int &index)
 void DALRfOverrideMap::removeOverrideIndex(const QString &fieldName, const int &index)
 {
     const int position = findPosition(fieldName);
-    if (position >= 0)
-        m_entries[position].indexes.removeOne(index);
+    if (position < 0)
+        return;
+    const int at = m_entries.at(position).indexes.indexOf(index);
+    if (at >= 0)
+        m_entries[position].indexes.removeAt(at);
 }
 
 void DALRfOverrideMap::clear()
 {
+    if (NameIndex::worthIndexing(m_entries.size()))
+        Positions::drop(this);
     m_entries.clear();
-    m_positions.clear();
 }
 
 int DALRfOverrideMap::fieldNameCount()

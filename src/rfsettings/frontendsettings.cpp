@@ -2,6 +2,7 @@
 
 #include "DALCommon.h"
 #include "devicefile.h"
+#include "commandcopy.h"
 #include "domutil.h"
 
 #include <QDomDocument>
@@ -10,6 +11,18 @@
 using DALDom::itemAt;
 
 const QString DALRfFrontEndSettings::m_fileNameFrontEndSettings = QStringLiteral("frontend_settings.xml");
+
+// The host changes the records through getFrontEnd(): copies get records and
+// containers of their own, so that its pointers never move.
+static void detach(DALRfFrontEndSettings::FrequencyRange &range)
+{
+    DALRecordCopy::detach(range.commands);
+}
+
+static void detach(DALRfFrontEndSettings::FrontEnd &frontEnd)
+{
+    DALRecordCopy::detach(frontEnd.frequencyRanges);
+}
 
 DALRfFrontEndSettings::DALRfFrontEndSettings(const QString &deviceName, DALRfCmdSettings *cmdSettings)
     : m_deviceName(deviceName)
@@ -56,7 +69,7 @@ void DALRfFrontEndSettings::copyFrom(const DALRfFrontEndSettings &other)
     m_status = other.m_status;
     m_cmdSettings = other.m_cmdSettings;
     for (auto it = other.m_frontEnds.constBegin(); it != other.m_frontEnds.constEnd(); ++it)
-        m_frontEnds.insert(it.key(), new FrontEnd(*it.value()));
+        m_frontEnds.insert(it.key(), new FrontEnd(DALRecordCopy::deepCopy(*it.value())));
 }
 
 void DALRfFrontEndSettings::release()

@@ -2,8 +2,11 @@
 
 #include "DALCommon.h"
 #include "DALDeviceConfig.h"
+#include "attachedstate.h"
 #include "devicefile.h"
 #include "domutil.h"
+#include "nameindex.h"
+#include "commandcopy.h"
 
 #include <QDomDocument>
 #include <QDomNodeList>
@@ -22,10 +25,62 @@ QString fileMissing(QString const &fileName)
     return QObject::tr("File does not exists, filename: %1").arg(fileName);
 }
 
-// Files with more designs than this find a design through an index.
-const int kIndexThreshold = 16;
+// Per file of many designs, the designs by name. A file whose record the
+// host has been given (getPaSettingsFile) may have been renamed or reordered
+// through it, so it loses its index for good and is walked.
+struct DesignLookup
+{
+    bool exposed = false;
+    bool built = false;
+    NameIndex designs;
+};
+using DesignLookups = AttachedState<DALPaSettingsDef::PaSettings, DesignLookup>;
+
+// The index of a file of many designs that the host has not been given;
+// null when the designs are to be walked.
+const NameIndex *designIndex(const DALPaSettingsDef::PaSettings *settings)
+{
+    const int count = settings->rfDesigns.size();
+    if (!NameIndex::worthIndexing(count))
+        return nullptr;
+    DesignLookup &lookup = DesignLookups::obtain(settings);
+    if (lookup.exposed)
+        return nullptr;
+    if (!lookup.built) {
+        lookup.designs.build(count, [settings](int i) { return settings->rfDesigns.at(i).name; });
+        lookup.built = true;
+    }
+    return &lookup.designs;
+}
 
 } // namespace
+
+static void detach(DALPaSettingsDef::PaSetting &setting)
+{
+    DALRecordCopy::detach(setting.commands);
+    DALRecordCopy::detach(setting.options);
+}
+
+static void detach(DALPaSettingsDef::PaSettingTable &table)
+{
+    DALRecordCopy::detach(table.paSettings);
+}
+
+static void detach(DALPaSettingsDef::FrequencyRange &range)
+{
+    detach(range.paSettingTable);
+}
+
+static void detach(DALPaSettingsDef::RfDesign &design)
+{
+    DALRecordCopy::detach(design.frequencyRanges);
+}
+
+static void detach(DALPaSettingsDef::PaSettings &settings)
+{
+    DALRecordCopy::detach(settings.rfDesigns);
+    detach(settings.defaultPaTable);
+}
 
 DALPaSettingsDef::DALPaSettingsDef(const QString &directory, const QString &deviceName,
                                    DALRfCmdSettings *cmdSettings, bool useDeviceConfig)
@@ -63,12 +118,13 @@ DALPaSettingsDef::~DALPaSettingsDef()
 void DALPaSettingsDef::copyRecords(const DALPaSettingsDef &other)
 {
     for (auto it = other.m_paSettings.constBegin(); it != other.m_paSettings.constEnd(); ++it)
-        m_paSettings.insert(it.key(), new PaSettings(*it.value()));
+        m_paSettings.insert(it.key(), new PaSettings(DALRecordCopy::deepCopy(*it.value())));
 }
 
 void DALPaSettingsDef::releaseRecords()
 {
-    m_designIndex.clear();
+    for (PaSettings *settings : qAsConst(m_paSettings))
+        DesignLookups::drop(settings);
     qDeleteAll(m_paSettings);
     m_paSettings.clear();
 }
@@ -76,8 +132,13 @@ void DALPaSettingsDef::releaseRecords()
 DALPaSettingsDef::PaSettings *DALPaSettingsDef::getPaSettingsFile(const QString &fileName)
 {
     PaSettings *settings = m_paSettings.value(fileName.toLower(), nullptr);
-    if (!settings)
+    if (!settings) {
         DALCommon::setError(5, fileMissing(fileName));
+        return nullptr;
+    }
+    DesignLookup &lookup = DesignLookups::obtain(settings);
+    lookup.exposed = true;
+    lookup.designs = NameIndex();
     return settings;
 }
 
@@ -89,57 +150,20 @@ DALPaSettingsDef::PaSettingTable *DALPaSettingsDef::getPaSettingTable(QString fi
         DALCommon::setError(5, fileMissing(fileName));
         return nullptr;
     }
-    if (const QVector<int> *positions = designPositions(settings, rfDesign)) {
-        for (int position : *positions) {
-            for (FrequencyRange &range : settings->rfDesigns[position].frequencyRanges) {
-                if (range.min <= frequency && frequency <= range.max)
-                    return &range.paSettingTable;
-            }
-        }
-        return &settings->defaultPaTable;
-    }
-    for (RfDesign &design : settings->rfDesigns) {
-        if (design.name != rfDesign)
+    const QList<RfDesign> &designs = settings->rfDesigns;
+    const int count = designs.size();
+    const NameIndex *index = designIndex(settings);
+    int position = index ? index->first(rfDesign) : 0;
+    for (; position >= 0 && position < count; position = index ? index->next(position) : position + 1) {
+        if (designs.at(position).name != rfDesign)
             continue;
-        for (FrequencyRange &range : design.frequencyRanges) {
-            if (range.min <= frequency && frequency <= range.max)
-                return &range.paSettingTable;
+        const QList<FrequencyRange> &ranges = designs.at(position).frequencyRanges;
+        for (int i = 0; i < ranges.size(); ++i) {
+            if (ranges.at(i).min <= frequency && frequency <= ranges.at(i).max)
+                return &settings->rfDesigns[position].frequencyRanges[i].paSettingTable;
         }
     }
     return &settings->defaultPaTable;
-}
-
-// The designs named @p rfDesign, in document order, for a file of many
-// designs; null for short files and when the designs no longer agree with the
-// index (the records are open to the host), so that the caller walks them.
-const QVector<int> *DALPaSettingsDef::designPositions(const PaSettings *settings, const QString &rfDesign)
-{
-    const QList<RfDesign> &designs = settings->rfDesigns;
-    if (designs.size() <= kIndexThreshold)
-        return nullptr;
-    auto index = m_designIndex.find(settings);
-    if (index != m_designIndex.end() && index->count != designs.size()) {
-        m_designIndex.erase(index);
-        index = m_designIndex.end();
-    }
-    if (index == m_designIndex.end()) {
-        DesignIndex built;
-        built.count = designs.size();
-        built.byName.reserve(designs.size());
-        for (int i = 0; i < designs.size(); ++i)
-            built.byName[designs.at(i).name].append(i);
-        index = m_designIndex.insert(settings, built);
-    }
-    static const QVector<int> none;
-    const auto found = index->byName.constFind(rfDesign);
-    const QVector<int> &positions = found == index->byName.constEnd() ? none : found.value();
-    for (int position : positions) {
-        if (designs.at(position).name != rfDesign) {
-            m_designIndex.erase(index);
-            return nullptr;
-        }
-    }
-    return &positions;
 }
 
 QList<DALRfCmdSettings::Command> DALPaSettingsDef::getPaSettingCommands(PaSettingTable *table, QString &text)

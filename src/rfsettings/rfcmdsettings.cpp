@@ -2,6 +2,7 @@
 
 #include "DALCommon.h"
 #include "DALDeviceConfig.h"
+#include "commandcopy.h"
 #include "devicefile.h"
 #include "domutil.h"
 
@@ -99,7 +100,7 @@ DALRfCmdSettings::DALRfCmdSettings(const DALRfCmdSettings &other)
     : m_deviceName(other.m_deviceName)
     , m_document(other.m_document ? new QDomDocument(*other.m_document) : nullptr)
     , m_status(other.m_status)
-    , m_rfCategories(other.m_rfCategories)
+    , m_rfCategories(DALRecordCopy::deepCopy(other.m_rfCategories))
 {
 }
 
@@ -111,7 +112,7 @@ DALRfCmdSettings &DALRfCmdSettings::operator=(const DALRfCmdSettings &other)
         m_document = document;
         m_deviceName = other.m_deviceName;
         m_status = other.m_status;
-        m_rfCategories = other.m_rfCategories;
+        m_rfCategories = DALRecordCopy::deepCopy(other.m_rfCategories);
     }
     return *this;
 }
