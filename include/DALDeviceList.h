@@ -33,7 +33,7 @@ public:
      * the status is then non-zero and getLatestErrorMessage() gives the
      * latest message.
      */
-    DALDeviceList(QString const &configRoot = "./../config/xml/");
+    DALDeviceList(QString const &configRoot = QLatin1String("./../config/xml/"));
     /// Copies the list, with its own handle on the parsed document.
     DALDeviceList(DALDeviceList const &other);
     /// Assigns the list, with its own handle on the parsed document.

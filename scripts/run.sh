@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # Builds libdal and then runs its tests or dal-inspect.
 #
-#   scripts/run.sh test                 build, run every test suite (ctest), run them again
-#                                       under ASan/UBSan/LSan, check the installed package
-#                                       and run each fuzz target for 5 seconds
-#   scripts/run.sh inspect [ARGS...]    build, then run dal-inspect ARGS (default: devices)
+#   scripts/run.sh test                 build everything, run every test (ctest: the suites,
+#                                       dal-inspect, the moved installation and the Debian
+#                                       packages), run the suites again under ASan/UBSan/LSan
+#                                       against a static libdal and run each fuzz target for
+#                                       5 seconds
+#   scripts/run.sh inspect [ARGS...]    build the library and dal-inspect only, then run
+#                                       dal-inspect ARGS (default: devices)
 #   scripts/run.sh docs                 build the API documentation (installs doxygen)
 #   scripts/run.sh fuzz [SECONDS] [JOBS] build the libFuzzer targets with clang and run
 #                                       each for SECONDS (default 600), JOBS at a time
@@ -15,7 +18,9 @@
 #   scripts/run.sh hostile [ARGS...]    build (Release) and run dal-hostile ARGS: every hostile
 #                                       input through every reader, time and peak memory
 #
-# Missing build dependencies are installed with apt-get first (Debian).
+# Missing build dependencies are installed with apt-get first (Debian). The
+# builds are the presets of CMakePresets.json, in build/ and build-PRESET/
+# (DAL_BUILD_DIR=DIR: DIR and DIR-PRESET).
 set -euo pipefail
 
 cd "$(dirname "$0")/.."
@@ -42,12 +47,24 @@ install_missing() {
     apt_install "${missing[@]}"
 }
 
-# The benchmark program is compiled along when Google Benchmark is installed.
+# The Debian packages get their dependencies from dpkg-shlibdeps, which CPack
+# runs on the files that file(1) finds to be ELF objects.
+install_packaging_tools() {
+    local missing=()
+    command -v dpkg-shlibdeps >/dev/null 2>&1 || missing+=(dpkg-dev)
+    command -v file >/dev/null 2>&1 || missing+=(file)
+    [ ${#missing[@]} -eq 0 ] && return 0
+    apt_install "${missing[@]}"
+}
+
+# The default preset; arguments are build targets (default: all). The
+# benchmark program is compiled along when Google Benchmark is installed.
 build() {
-    local bench=OFF
+    local bench=OFF targets=()
     dpkg -s libbenchmark-dev >/dev/null 2>&1 && bench=ON
-    cmake -S . -B "$build_dir" -DDAL_WARNINGS_AS_ERRORS=ON -DDAL_BUILD_BENCH=$bench
-    cmake --build "$build_dir" -j "$jobs"
+    [ $# -gt 0 ] && targets=(--target "$@")
+    cmake --preset default -B "$build_dir" -DDAL_BUILD_BENCH=$bench
+    cmake --build "$build_dir" -j "$jobs" "${targets[@]}"
 }
 
 # A small generated tree must read without a message.
@@ -57,20 +74,20 @@ generated_tree_check() {
     dir=${dir,,}
     mkdir -p "$dir"
     "$build_dir/bench/gen/dal-bench-gen" --devices 3 --categories 2 --settings 4 --tf-share 2 "$dir/tree"
-    "$build_dir/tools/dal-inspect/dal-inspect" check --root "$dir/tree"
+    "$build_dir/bin/dal-inspect" check --root "$dir/tree"
     rm -rf "$dir"
 }
 
 # The same tests with AddressSanitizer, UndefinedBehaviorSanitizer and
-# LeakSanitizer; any report fails the run.
+# LeakSanitizer, linked against a static libdal; any report fails the run.
+# The installation checks are the default build's.
 sanitizer_tests() {
     local dir="${build_dir}-asan"
-    cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Debug -DDAL_WARNINGS_AS_ERRORS=ON \
-        -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
+    cmake --preset asan -B "$dir"
     cmake --build "$dir" -j "$jobs"
     (cd "$dir" && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
         UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
-        ctest --output-on-failure -j "$jobs")
+        ctest --output-on-failure -j "$jobs" -LE install)
 }
 
 # Builds every fuzz target (clang, ASan, UBSan) and runs each for the given
@@ -83,8 +100,7 @@ fuzz() {
     [ -f /usr/lib/llvm-14/lib/clang/14.0.6/lib/linux/libclang_rt.fuzzer-x86_64.a ] ||
         ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a >/dev/null 2>&1 ||
         apt_install libclang-rt-14-dev
-    cmake -S . -B "$dir" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DDAL_BUILD_FUZZERS=ON -DDAL_BUILD_TESTS=OFF -DDAL_BUILD_TOOLS=OFF -DDAL_WARNINGS_AS_ERRORS=ON
+    cmake --preset fuzz -B "$dir"
     cmake --build "$dir" -j "$jobs" --target fuzzers
     local seeds="$dir/seeds" corpus="$dir/corpus" findings="$dir/findings"
     rm -rf "$seeds" && fuzz/seeds.sh "$seeds"
@@ -107,11 +123,11 @@ command=${1:-}
 case "$command" in
     test)
         install_missing
+        install_packaging_tools
         build
         (cd "$build_dir" && ctest --output-on-failure -j "$jobs")
         generated_tree_check
         sanitizer_tests
-        scripts/check-install.sh "$build_dir"
         # Every fuzz target for a few seconds: they build, start and survive
         # their seeds.
         fuzz 5 "$jobs"
@@ -138,7 +154,7 @@ case "$command" in
         memcheck=(valgrind --tool=memcheck --leak-check=full --errors-for-leak-kinds=definite
                   --error-exitcode=1)
         [ -f tests/valgrind.supp ] && memcheck+=(--suppressions="$PWD/tests/valgrind.supp")
-        "${memcheck[@]}" "$build_dir/tools/dal-inspect/dal-inspect" check
+        "${memcheck[@]}" "$build_dir/bin/dal-inspect" check
         workdir="$build_dir/tests/work/tst_dalrfcmdsettings"
         mkdir -p "$workdir"
         (cd "$workdir" && DAL_TEST_NO_TIMING=1 "${memcheck[@]}" ../../tst_dalrfcmdsettings)
@@ -147,16 +163,15 @@ case "$command" in
         install_missing
         dpkg -s libbenchmark-dev >/dev/null 2>&1 || apt_install libbenchmark-dev
         dir="${build_dir}-bench"
-        cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Release -DDAL_WARNINGS_AS_ERRORS=ON \
-            -DDAL_BUILD_BENCH=ON -DDAL_BUILD_TESTS=OFF
+        cmake --preset bench -B "$dir"
         cmake --build "$dir" -j "$jobs" --target "dal-$command"
         "$dir/bench/dal-$command" "$@"
         ;;
     inspect)
         install_missing
-        build
+        build dal-inspect
         [ $# -eq 0 ] && set -- devices
-        "$build_dir/tools/dal-inspect/dal-inspect" "$@"
+        "$build_dir/bin/dal-inspect" "$@"
         ;;
     *)
         echo "usage: scripts/run.sh test | docs | fuzz [SECONDS] [JOBS] | valgrind | bench [dal-bench arguments] | hostile [dal-hostile arguments] | inspect [dal-inspect arguments]" >&2

@@ -429,7 +429,7 @@ Report readerReport(ReaderResult const &entry)
 
 QString plural(int count, char const *word)
 {
-    return QStringLiteral("%1 %2%3").arg(count).arg(QLatin1String(word)).arg(count == 1 ? "" : "s");
+    return QStringLiteral("%1 %2%3").arg(count).arg(QLatin1String(word)).arg(QLatin1String(count == 1 ? "" : "s"));
 }
 
 // "  <state>  <reader>  <file>", then the messages indented below, their

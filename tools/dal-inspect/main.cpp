@@ -45,15 +45,13 @@ int usageError(CommandContext const &context, QString const &message)
 
 namespace {
 
-// The bundled sample tree: next to the sources in a build tree, or in the
-// data directory of an installation.
+// The bundled sample tree, found from the program's own directory: an
+// installation keeps it in the data directory of the same prefix, and the
+// build tree mirrors that layout. No path of the build machine is compiled in,
+// so a moved or packaged installation reads its own copy.
 QString defaultRoot()
 {
-    const QString sourceTree = QStringLiteral(DAL_SAMPLE_ROOT);
-    if (QFileInfo(sourceTree).isDir())
-        return sourceTree;
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/../")
-           + QStringLiteral(DAL_INSTALLED_SAMPLE_ROOT);
+    return QCoreApplication::applicationDirPath() + QLatin1Char('/') + QStringLiteral(DAL_SAMPLE_FROM_BINDIR);
 }
 
 int plainUsageError(QString const &message)

@@ -1,5 +1,5 @@
 // Lists the devices of a configuration tree, as a host application would.
-//   dal-host CONFIG_ROOT
+//   list-devices CONFIG_ROOT
 
 #include "DALCommon.h"
 #include "DALDeviceList.h"
@@ -11,7 +11,7 @@ int main(int argc, char *argv[])
 {
     QTextStream out(stdout);
     if (argc != 2) {
-        out << "usage: dal-host CONFIG_ROOT\n";
+        out << "usage: list-devices CONFIG_ROOT\n";
         return 2;
     }
 

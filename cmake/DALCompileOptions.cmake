@@ -1,0 +1,30 @@
+# Compile settings of this project's own targets. None of them reaches a
+# program that links the installed package.
+
+# Qt's strict string and keyword rules. The library and dal-inspect build
+# under them; the public headers are checked to compile under them on their
+# own (tests/CMakeLists.txt, public-headers), so a host may enable them too.
+set(DAL_QT_STRICT_DEFINITIONS
+    QT_NO_CAST_FROM_ASCII
+    QT_NO_CAST_TO_ASCII
+    QT_NO_CAST_FROM_BYTEARRAY
+    QT_NO_KEYWORDS
+    QT_NO_NARROWING_CONVERSIONS_IN_CONNECT
+    QT_NO_URL_CAST_FROM_STRING)
+
+# -Wall -Wextra, and -Werror with DAL_WARNINGS_AS_ERRORS.
+function(dal_target_warnings target)
+    target_compile_options(${target} PRIVATE -Wall -Wextra)
+    if(DAL_WARNINGS_AS_ERRORS)
+        target_compile_options(${target} PRIVATE -Werror)
+    endif()
+endfunction()
+
+# Parsing the Qt headers is most of the compile time of a small source file;
+# precompiled once per target they halve a clean build. Set
+# CMAKE_DISABLE_PRECOMPILE_HEADERS=ON to compile without.
+function(dal_precompile_qt_headers target)
+    target_precompile_headers(${target} PRIVATE
+        <QDomDocument> <QDomElement> <QDomNodeList> <QHash> <QList> <QMap>
+        <QString> <QStringList> <QVector> ${ARGN})
+endfunction()
