@@ -8,7 +8,7 @@
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE ${PROJECT_SOURCE_DIR}/CHANGELOG.md
         DESTINATION ${CMAKE_INSTALL_DOCDIR} COMPONENT runtime)
 
-set(CPACK_PACKAGE_NAME libdal)
+set(CPACK_PACKAGE_NAME lib${DAL_NAME})
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "libdal maintainers <libdal@example.org>")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
@@ -22,7 +22,12 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # installed on the build machine: dpkg-shlibdeps finds it in the build tree,
 # and libdal-tools names libdal0 itself.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${PROJECT_BINARY_DIR}/src)
-set(DAL_RUNTIME_PACKAGE libdal${PROJECT_VERSION_MAJOR})
+# Debian inserts a hyphen before the soname version when the name ends in a digit.
+if(DAL_NAME MATCHES "[0-9]$")
+    set(DAL_RUNTIME_PACKAGE lib${DAL_NAME}-${PROJECT_VERSION_MAJOR})
+else()
+    set(DAL_RUNTIME_PACKAGE lib${DAL_NAME}${PROJECT_VERSION_MAJOR})
+endif()
 set(DAL_RUNTIME_DEPENDENCY "${DAL_RUNTIME_PACKAGE} (= ${PROJECT_VERSION})")
 
 set(CPACK_DEBIAN_RUNTIME_PACKAGE_NAME ${DAL_RUNTIME_PACKAGE})
@@ -34,13 +39,19 @@ of a host application for low-power radio chips and hands it typed,
 copyable views of every configuration file.")
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
 
-set(CPACK_DEBIAN_DEV_PACKAGE_NAME libdal-dev)
+set(CPACK_DEBIAN_DEV_PACKAGE_NAME lib${DAL_NAME}-dev)
 set(CPACK_DEBIAN_DEV_PACKAGE_SECTION libdevel)
-set(CPACK_DEBIAN_DEV_PACKAGE_DEPENDS "${DAL_RUNTIME_DEPENDENCY}, qtbase5-dev (>= ${Qt5_VERSION_MAJOR}.${Qt5_VERSION_MINOR})")
+if(DAL_QT_MAJOR STREQUAL "5")
+    set(DAL_QT_DEV_PACKAGE qtbase5-dev)
+else()
+    set(DAL_QT_DEV_PACKAGE qt6-base-dev)
+endif()
+set(CPACK_DEBIAN_DEV_PACKAGE_DEPENDS
+    "${DAL_RUNTIME_DEPENDENCY}, ${DAL_QT_DEV_PACKAGE} (>= ${${DAL_QT}_VERSION_MAJOR}.${${DAL_QT}_VERSION_MINOR})")
 set(CPACK_DEBIAN_DEV_DESCRIPTION "Development files: the headers, the CMake package
 (find_package(DAL), target DAL::dal) and the pkg-config file (dal).")
 
-set(CPACK_DEBIAN_TOOLS_PACKAGE_NAME libdal-tools)
+set(CPACK_DEBIAN_TOOLS_PACKAGE_NAME lib${DAL_NAME}-tools)
 set(CPACK_DEBIAN_TOOLS_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_TOOLS_PACKAGE_DEPENDS ${DAL_RUNTIME_DEPENDENCY})
 set(CPACK_DEBIAN_TOOLS_DESCRIPTION "dal-inspect prints and checks what libdal reads from a

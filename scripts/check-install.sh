@@ -16,6 +16,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 mode=${1:-}
 build_dir=$(realpath "${2:-build}")
+# The names of what this build installs: dal (Qt 5) or dal-qt6 (Qt 6).
+# shellcheck source=/dev/null
+. "$build_dir/install-names.sh"
 work="$build_dir/check-$mode"
 rm -rf "$work"
 mkdir -p "$work"
@@ -23,14 +26,14 @@ mkdir -p "$work"
 # $1: the prefix to check (e.g. ROOT/usr), $2: its library directory.
 check_prefix() {
     local prefix=$1 libdir=$2
-    local inspect="$prefix/bin/dal-inspect" sample="$prefix/share/libdal/config/xml"
+    local inspect="$prefix/bin/dal-inspect$DAL_NAME_SUFFIX" sample="$prefix/share/lib$DAL_NAME/config/xml"
 
     echo "== $inspect check"
     # Neither LD_LIBRARY_PATH nor the build tree: a shared library must come
     # from the checked prefix.
-    if [ -e "$libdir/libdal.so" ]; then
+    if [ -e "$libdir/lib$DAL_NAME.so" ]; then
         local resolved
-        resolved=$(env -u LD_LIBRARY_PATH ldd "$inspect" | awk '/libdal\.so/ { print $3 }')
+        resolved=$(env -u LD_LIBRARY_PATH ldd "$inspect" | awk -v lib="lib$DAL_NAME.so" 'index($1, lib) == 1 { print $3 }')
         case "$resolved" in
             "$prefix"/*) ;;
             *) echo "dal-inspect loads libdal from '${resolved:-nowhere}', not from $prefix" >&2; exit 1 ;;
@@ -45,18 +48,18 @@ check_prefix() {
         exit 1
     fi
 
-    echo "== find_package(DAL)"
-    cmake -S examples/host -B "$work/host-cmake" -DCMAKE_PREFIX_PATH="$prefix" >/dev/null
+    echo "== find_package($DAL_PACKAGE)"
+    cmake -S examples/host -B "$work/host-cmake" -DCMAKE_PREFIX_PATH="$prefix" -DDAL_PACKAGE="$DAL_PACKAGE" >/dev/null
     cmake --build "$work/host-cmake" >/dev/null
     run_hosts "$libdir" "$work/host-cmake" "$sample"
 
-    echo "== pkg-config dal"
+    echo "== pkg-config $DAL_NAME"
     mkdir -p "$work/host-pkgconfig"
     local program
     for program in list_devices typical_road; do
         # shellcheck disable=SC2046
         PKG_CONFIG_PATH="$libdir/pkgconfig" g++ -std=c++17 -fPIC "examples/host/$program.cpp" \
-            -o "$work/host-pkgconfig/${program//_/-}" $(PKG_CONFIG_PATH="$libdir/pkgconfig" pkg-config --cflags --libs dal)
+            -o "$work/host-pkgconfig/${program//_/-}" $(PKG_CONFIG_PATH="$libdir/pkgconfig" pkg-config --cflags --libs "$DAL_NAME")
     done
     run_hosts "$libdir" "$work/host-pkgconfig" "$sample"
 }
@@ -97,6 +100,6 @@ case "$mode" in
         exit 2
         ;;
 esac
-libdir=$(dirname "$(find "$prefix" -name 'libdal.so' -o -name 'libdal.a' | head -n 1)")
+libdir=$(dirname "$(find "$prefix" -name "lib$DAL_NAME.so" -o -name "lib$DAL_NAME.a" | head -n 1)")
 check_prefix "$prefix" "$libdir"
 echo "installed $mode OK"

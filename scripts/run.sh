@@ -3,9 +3,9 @@
 #
 #   scripts/run.sh test                 build everything, run every test (ctest: the suites,
 #                                       dal-inspect, the moved installation and the Debian
-#                                       packages), run the suites again under ASan/UBSan/LSan
-#                                       against a static libdal and run each fuzz target for
-#                                       5 seconds
+#                                       packages), all of it again against Qt 6 (compared with
+#                                       Qt 5), the suites again under ASan/UBSan/LSan against
+#                                       a static libdal, and each fuzz target for 5 seconds
 #   scripts/run.sh inspect [ARGS...]    build the library and dal-inspect only, then run
 #                                       dal-inspect ARGS (default: devices)
 #   scripts/run.sh docs                 build the API documentation (installs doxygen)
@@ -78,6 +78,19 @@ generated_tree_check() {
     rm -rf "$dir"
 }
 
+# The whole suite against Qt 6 (qt6-base-dev); then dal-inspect must print
+# the same under both, and a program must fail to build against the libdal
+# of the other Qt.
+qt6_tests() {
+    local dir="${build_dir}-qt6"
+    dpkg -s qt6-base-dev >/dev/null 2>&1 || apt_install qt6-base-dev
+    cmake --preset qt6 -B "$dir"
+    cmake --build "$dir" -j "$jobs"
+    (cd "$dir" && ctest --output-on-failure -j "$jobs")
+    scripts/compare-qt.sh "$build_dir" "$dir"
+    scripts/check-qt-mismatch.sh "$build_dir" "$dir"
+}
+
 # The same tests with AddressSanitizer, UndefinedBehaviorSanitizer and
 # LeakSanitizer, linked against a static libdal; any report fails the run.
 # The installation checks are the default build's.
@@ -127,6 +140,7 @@ case "$command" in
         build
         (cd "$build_dir" && ctest --output-on-failure -j "$jobs")
         generated_tree_check
+        qt6_tests
         sanitizer_tests
         # Every fuzz target for a few seconds: they build, start and survive
         # their seeds.

@@ -131,8 +131,8 @@ QByteArray nearlyLimit(QByteArray const &item)
 }
 
 // Every element name the readers collect, nested in each other to just under
-// the depth limit, each level complete enough to be read on, with many
-// collectable elements at the bottom: every level collects all of them again.
+// the depth limit, each level complete enough to be read on, with collectable
+// elements at the bottom: every level collects all of them again.
 const char *const kCollectedTags[] = {
         "RfDesign", "FrequencyRange", "PaSettingTable", "PaSetting", "Command", "Field", "OverrideField",
         "Block", "CommandGroup", "CommonFields", "BitField", "ListItem", "RadioPar", "field", "settings",
@@ -168,13 +168,13 @@ QByteArray nestedCollectors(int leavesPerTag, int padding)
 bool notWellFormed(QString const &p) { return writeBytes(p, "<Root><a></b></Root>"); }
 bool truncated(QString const &p) { return writeBytes(p, "<Root><a name=\"x"); }
 bool entityBomb(QString const &p) { return writeBytes(p, billionLaughs()); }
-bool entityNesting(QString const &p) { return writeBytes(p, entityBorneNesting()); }
-bool entityManyTimes(QString const &p) { return writeBytes(p, entityUsedManyTimes()); }
+bool entityNesting(QString const &p) { static const QByteArray bytes = entityBorneNesting(); return writeBytes(p, bytes); }
+bool entityManyTimes(QString const &p) { static const QByteArray bytes = entityUsedManyTimes(); return writeBytes(p, bytes); }
 bool externalEntity(QString const &p)
 {
     return writeBytes(p, "<!DOCTYPE r [<!ENTITY x SYSTEM \"file:///etc/hostname\">]><r>&x;</r>");
 }
-bool levels100000(QString const &p) { return writeBytes(p, nested(100000)); }
+bool levels100000(QString const &p) { static const QByteArray bytes = nested(100000); return writeBytes(p, bytes); }
 bool levels1001(QString const &p) { return writeBytes(p, nested(1001)); }
 bool levels1000(QString const &p) { return writeBytes(p, nested(1000)); }
 bool utf16LeFlat(QString const &p) { return writeBytes(p, utf16(flat(1200), true, true)); }
@@ -182,7 +182,11 @@ bool utf16BeFlat(QString const &p) { return writeBytes(p, utf16(flat(1200), fals
 bool utf16LeFlatNoMark(QString const &p) { return writeBytes(p, utf16(flat(1200), true, false)); }
 bool utf16BeFlatNoMark(QString const &p) { return writeBytes(p, utf16(flat(1200), false, false)); }
 bool utf16LeDeep(QString const &p) { return writeBytes(p, utf16(nested(1001), true, true)); }
-bool utf16BeDeepNoMark(QString const &p) { return writeBytes(p, utf16(nested(100000), false, false)); }
+bool utf16BeDeepNoMark(QString const &p)
+{
+    static const QByteArray bytes = utf16(nested(100000), false, false);
+    return writeBytes(p, bytes);
+}
 bool latin1Flat(QString const &p)
 {
     return writeBytes(p, "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>" + flat(1200).replace("t", "\xe9"));
@@ -191,7 +195,7 @@ bool latin1Deep(QString const &p)
 {
     return writeBytes(p, "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>" + nested(1001, "<\xe9>", "</\xe9>"));
 }
-bool collectorsNested(QString const &p) { return writeBytes(p, nestedCollectors(400, 0)); }
+bool collectorsNested(QString const &p) { static const QByteArray bytes = nestedCollectors(100, 0); return writeBytes(p, bytes); }
 // As many collectable elements as the loader takes from a file of nearly the
 // size limit (the rest is text, which costs the tree little).
 bool collectorsFlatLarge(QString const &p)
@@ -202,13 +206,15 @@ bool collectorsFlatLarge(QString const &p)
 bool collectorsNestedLarge(QString const &p) { return writeBytes(p, nestedCollectors(600, 12 * 1024 * 1024)); }
 bool fiftyMegabytes(QString const &p)
 {
-    const QByteArray item = "<Item name=\"x\">0123456789abcdef0123456789abcdef</Item>\n";
-    return writeBytes(p, "<Root>\n" + item.repeated(50 * 1024 * 1024 / item.size() + 1) + "</Root>\n");
+    static const QByteArray item = "<Item name=\"x\">0123456789abcdef0123456789abcdef</Item>\n";
+    static const QByteArray bytes = "<Root>\n" + item.repeated(50 * 1024 * 1024 / item.size() + 1) + "</Root>\n";
+    return writeBytes(p, bytes);
 }
-bool nearlyLimitDense(QString const &p) { return writeBytes(p, nearlyLimit("<a b=\"\"/>")); }
+bool nearlyLimitDense(QString const &p) { static const QByteArray bytes = nearlyLimit("<a b=\"\"/>"); return writeBytes(p, bytes); }
 bool nearlyLimitText(QString const &p)
 {
-    return writeBytes(p, nearlyLimit("<t>" + QByteArray(64 * 1024, 'x') + "</t>\n"));
+    static const QByteArray bytes = nearlyLimit("<t>" + QByteArray(64 * 1024, 'x') + "</t>\n");
+    return writeBytes(p, bytes);
 }
 bool notUtf8(QString const &p) { return writeBytes(p, "<Root name=\"\xff\xfe\xc3\x28\">\x80\x81</Root>"); }
 bool wrongDeclaration(QString const &p)

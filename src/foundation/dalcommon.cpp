@@ -1,4 +1,5 @@
 #include "DALCommon.h"
+#include "dal_version.h"
 #include "pathresolver.h"
 #include "report.h"
 
@@ -104,4 +105,11 @@ int DALCommon::setConfigRoot(char const *dir)
 QString &DALCommon::getConfigRoot()
 {
     return m_configRoot;
+}
+
+// Programs built against these headers refer to this symbol (dal_version.h):
+// linking the libdal of the other Qt fails instead of crashing.
+extern "C" DAL_EXPORT int DAL_LINK_CHECK_SYMBOL()
+{
+    return DAL_QT_MAJOR_VERSION;
 }

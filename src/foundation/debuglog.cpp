@@ -1,4 +1,5 @@
 #include "DALCommon.h"
+#include "qtcompat.h"
 
 #include <QByteArray>
 
@@ -16,7 +17,7 @@ void DALCommon::openDebugFile()
         return; // Tried again at the next write.
     if (!m_pDebugStream) {
         m_pDebugStream = new QTextStream(&m_debugFile);
-        m_pDebugStream->setCodec("UTF-8");
+        DALQtCompat::setUtf8(*m_pDebugStream);
     }
 }
 

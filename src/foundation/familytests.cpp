@@ -1,17 +1,18 @@
 #include "DALCommon.h"
 
-#include <QRegExp>
+#include <QRegularExpression>
 
 // The family tests answer fixed questions about device names and UI class
 // strings. They are pure functions: no file, no state.
 
 namespace {
 
-// Whether the classic regular expression pattern is found anywhere in text
-// (case-sensitive, not anchored).
+// Whether the regular expression pattern is found anywhere in text
+// (case-sensitive, not anchored; \d and \w stand for any Unicode digit and
+// word character, as in the classic syntax).
 bool matches(QString const &text, QString const &pattern)
 {
-    return QRegExp(pattern, Qt::CaseSensitive, QRegExp::RegExp).indexIn(text) != -1;
+    return QRegularExpression(pattern, QRegularExpression::UseUnicodePropertiesOption).match(text).hasMatch();
 }
 
 bool contains(QString const &text, char const *what)

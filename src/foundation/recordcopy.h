@@ -37,12 +37,14 @@ void detach(QList<T> &list)
         detach(item);
 }
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0) // QVector is QList from Qt 6 on
 template <typename T>
 void detach(QVector<T> &vector)
 {
     for (T &item : vector)
         detach(item);
 }
+#endif
 
 template <typename K, typename V>
 void detach(QMap<K, V> &map)

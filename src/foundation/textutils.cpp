@@ -2,8 +2,7 @@
 #include "pathresolver.h"
 
 #include <QFile>
-#include <QRegExp>
-#include <QTextStream>
+#include <QRegularExpression>
 
 QString DALCommon::getBuildNbr()
 {
@@ -11,10 +10,11 @@ QString DALCommon::getBuildNbr()
     const QString name = QStringLiteral("version.txt");
     QFile file(DALPathResolver::resolve(name, name, DALPathResolver::Kind::File));
     if (file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        QTextStream in(&file);
-        in.setCodec("UTF-8");
-        while (!in.atEnd()) {
-            const QString line = in.readLine();
+        // UTF-8, line by line; the last line that mentions the build counts.
+        while (!file.atEnd()) {
+            QString line = QString::fromUtf8(file.readLine());
+            if (line.endsWith(QLatin1Char('\n')))
+                line.chop(1);
             if (line.contains(QLatin1String("build"), Qt::CaseSensitive))
                 result = QLatin1Char('(') + line + QLatin1Char(')');
         }
@@ -31,7 +31,8 @@ void DALCommon::encodeHtmlCharEntities(QString &text)
 {
     // A closing tag with something behind its name is not markup rich text
     // understands; show it literally, name kept and attributes dropped.
-    const QRegExp closingTagWithExtra(QStringLiteral("</(\\w+)\\s+[^>]*>"));
+    static const QRegularExpression closingTagWithExtra(QStringLiteral("</(\\w+)\\s+[^>]*>"),
+                                                        QRegularExpression::UseUnicodePropertiesOption);
     text.replace(closingTagWithExtra,
                  QStringLiteral("&lt;/\\1&gt;"));
     text.replace(QLatin1String(" < "), QLatin1String(" &lt; "));

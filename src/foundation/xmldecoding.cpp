@@ -1,50 +1,42 @@
 #include "xmldecoding.h"
 
-#include <QTextCodec>
+#include "qtcompat.h"
 
 namespace DALXmlDecoding {
 
 namespace {
 
-// IANA MIB numbers of the Unicode encodings told apart by their first bytes.
-enum Mib {
-    Utf8 = 106,
-    Utf16BE = 1013,
-    Utf16LE = 1014,
-    Utf16 = 1015, // with a byte-order mark
-    Utf32 = 1017, // with a byte-order mark
-    Utf32BE = 1018,
-    Utf32LE = 1019
-};
-
-int initialMib(QByteArray const &data)
+// The encoding told by the first bytes: a byte-order mark, or "<" in a
+// Unicode encoding without one; UTF-8 otherwise.
+QByteArray initialEncoding(QByteArray const &data)
 {
     const auto at = [&data](int i) { return static_cast<uchar>(data.at(i)); };
     if (data.size() >= 4) {
         if ((at(0) == 0 && at(1) == 0 && at(2) == 0xfe && at(3) == 0xff)
             || (at(0) == 0xff && at(1) == 0xfe && at(2) == 0 && at(3) == 0))
-            return Utf32;
+            return QByteArrayLiteral("UTF-32");
         if (at(0) == '<' && at(1) == 0 && at(2) == 0 && at(3) == 0)
-            return Utf32LE;
+            return QByteArrayLiteral("UTF-32LE");
         if (at(0) == 0 && at(1) == 0 && at(2) == 0 && at(3) == '<')
-            return Utf32BE;
+            return QByteArrayLiteral("UTF-32BE");
     }
     if (data.size() >= 2) {
         if ((at(0) == 0xfe && at(1) == 0xff) || (at(0) == 0xff && at(1) == 0xfe))
-            return Utf16;
+            return QByteArrayLiteral("UTF-16");
         if (at(0) == '<' && at(1) == 0)
-            return Utf16LE;
+            return QByteArrayLiteral("UTF-16LE");
         if (at(0) == 0 && at(1) == '<')
-            return Utf16BE;
+            return QByteArrayLiteral("UTF-16BE");
     }
-    return Utf8;
+    return QByteArrayLiteral("UTF-8");
 }
 
-QString decodeWith(QTextCodec *codec, QByteArray const &data)
+// A byte-order mark is no part of the document, whichever decoder kept it.
+QString withoutByteOrderMark(QString text)
 {
-    // A fresh decoder per call: no state is carried over between files.
-    QTextDecoder decoder(codec);
-    return decoder.toUnicode(data);
+    if (text.startsWith(QChar(0xfeff)))
+        text.remove(0, 1);
+    return text;
 }
 
 } // namespace
@@ -71,18 +63,18 @@ QString declaredEncoding(QString const &text)
 
 QString decode(QByteArray const &data)
 {
-    const int mib = initialMib(data);
-    QTextCodec *initial = QTextCodec::codecForMib(mib);
-    QString text = decodeWith(initial, data);
+    const QByteArray initial = initialEncoding(data);
+    bool known = false;
+    QString text = withoutByteOrderMark(DALQtCompat::decode(data, initial, &known));
 
-    const QString name = declaredEncoding(text);
-    if (name.isEmpty())
+    const QByteArray declared = declaredEncoding(text).toLatin1();
+    if (declared.isEmpty())
         return text;
-    QTextCodec *declared = QTextCodec::codecForName(name.toLatin1());
-    if (!declared || declared->mibEnum() == mib)
+    const QByteArray canonical = DALQtCompat::canonicalName(declared);
+    if (canonical.isEmpty() || canonical == DALQtCompat::canonicalName(initial))
         return text;
     text.clear(); // two decoded copies of a large file are never held at once
-    return decodeWith(declared, data);
+    return withoutByteOrderMark(DALQtCompat::decode(data, declared, &known));
 }
 
 } // namespace DALXmlDecoding

@@ -2,6 +2,7 @@
 
 #include "xmldecoding.h"
 #include "xmllimits.h"
+#include "xmlwhitespace.h"
 
 #include <QDomDocument>
 
@@ -23,6 +24,8 @@ QDomDocument *parse(QByteArray data, QString const &docName, QString *message, i
     *column = position.column;
     if (!message->isEmpty())
         return nullptr;
+    if (DALXmlWhitespace::kParserNormalizes)
+        text = DALXmlWhitespace::keepAsWritten(text);
     auto *doc = new QDomDocument(docName);
     if (!doc->setContent(text, false, message, line, column)) {
         delete doc;
