@@ -121,6 +121,18 @@ void TestDalCheckRules::rule_data()
                               "<Documents><Doc><URL>d</URL></Doc></Documents>\n<URL>u</URL>\n")}
         << QStringList{"dev1/device_description.xml:6:1: error: <URL> is not read: the first <URL> below "
                        "<DeviceDescription> is taken, the one on line 5 inside <Doc> [misplaced-element]"};
+    QTest::newRow("misplaced-element: choices of a parameter that is no LIST")
+        << QStringList{"dev1/param_definition.xml",
+                       edited("dev1/param_definition.xml", "type=\"INT\">\n<Row>1</Row>",
+                              "type=\"TEXTLIST\">\n<ListValues><Value text=\"a\">1</Value></ListValues>")}
+        << QStringList{"dev1/param_definition.xml:4:1: error: <ListValues> is not read: the type of the parameter "
+                       "reads as TEXT, not LIST [misplaced-element]"};
+    QTest::newRow("misplaced-element: list items of a bit field whose Type is not List")
+        << QStringList{"dev1/rf_command_definitions.xml",
+                       edited("dev1/rf_command_definitions.xml", "<BitIndex>0..3</BitIndex>\n",
+                              "<BitIndex>0..3</BitIndex>\n<Type>list</Type>\n<ListItem><Value>0</Value></ListItem>\n")}
+        << QStringList{"dev1/rf_command_definitions.xml:10:1: error: <ListItem> is not read: the Type of the bit "
+                       "field is not \"List\" [misplaced-element]"};
     QTest::newRow("missing-element")
         << QStringList{"dev1/device_description.xml", edited("dev1/device_description.xml", "<Photo>p</Photo>\n", "")}
         << QStringList{"dev1/device_description.xml:1:1: error: <DeviceDescription> has no <Photo>: it reads as "

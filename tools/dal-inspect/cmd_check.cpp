@@ -122,8 +122,9 @@ QString checkHelp()
                "  dal-inspect --root /path/to/config/xml check --format sarif > check.sarif\n\n"
                "Rules:\n\n")
            + rules
-           + QStringLiteral("\nExit status: 0 without findings (or with warnings only, unless --werror), 1 with "
-                            "findings, 2 on a usage error or when the root holds no configuration tree.");
+           + QStringLiteral("\nExit status: 0 without findings or with warnings only, 1 with errors (or "
+                            "warnings, with --werror), 2 on a usage error or when the root holds no "
+                            "configuration tree.");
 }
 
 const CommandRegistration registration({

@@ -29,8 +29,33 @@ const QString kDefinitions = QStringLiteral("rf_command_definitions.xml");
 
 } // namespace
 
+namespace {
+
+// Children that count only for one type of their parent.
+void checkTypedChildren(XmlTree const &tree, Entries const &entries, FindingSink &sink)
+{
+    for (int element = 0; element < tree.size(); ++element) {
+        if (known(entries, element, "Field") && attributeValue(tree, element, "type") != QLatin1String("pointer")) {
+            for (const char *name : {"Offset", "PtrType", "PtrName"}) {
+                const int child = tree.child(element, QLatin1String(name));
+                if (child >= 0)
+                    sink.at(tree, child, QStringLiteral("misplaced-element"),
+                            QStringLiteral("<%1> is not read: the type of the field is not \"pointer\"").arg(name));
+            }
+        }
+        const int item = tree.child(element, QStringLiteral("ListItem"));
+        if (known(entries, element, "BitField") && item >= 0
+            && tree.childText(element, QStringLiteral("Type")) != QLatin1String("List"))
+            sink.at(tree, item, QStringLiteral("misplaced-element"),
+                    QStringLiteral("<ListItem> is not read: the Type of the bit field is not \"List\""));
+    }
+}
+
+} // namespace
+
 CommandTable readCommandTable(XmlTree const &tree, Entries const &entries, FindingSink &sink)
 {
+    checkTypedChildren(tree, entries, sink);
     CommandTable table;
     table.known = true;
     for (int command = 0; command < tree.size(); ++command) {
@@ -102,12 +127,31 @@ void checkCommandNames(XmlTree const &tree, Entries const &entries, CommandTable
 
 QStringList readParameters(XmlTree const &tree, Entries const &entries, FindingSink &sink)
 {
+    // The first keyword of the list found gives the type, so TEXTLIST is a TEXT.
+    const QStringList types = Vocabulary::fileKind(QStringLiteral("param_definition"))
+                                  .find(QStringLiteral("Parameter"), QStringLiteral("parGroup"))
+                                  ->attribute(QStringLiteral("type"))
+                                  ->keywords;
     QStringList parameters;
     for (int group = 0; group < tree.size(); ++group) {
         if (!known(entries, group, "parGroup"))
             continue;
-        for (int parameter : tree.at(group).children)
+        for (int parameter : tree.at(group).children) {
             parameters << attributeValue(tree, parameter, "name");
+            const QString type = attributeValue(tree, parameter, "type").toUpper();
+            QString readAs = QStringLiteral("none");
+            for (const QString &keyword : types) {
+                if (type.contains(keyword)) {
+                    readAs = keyword;
+                    break;
+                }
+            }
+            const int choices = tree.child(parameter, QStringLiteral("ListValues"));
+            if (choices >= 0 && readAs != QLatin1String("LIST"))
+                sink.at(tree, choices, QStringLiteral("misplaced-element"),
+                        QStringLiteral("<ListValues> is not read: the type of the parameter reads as %1, not LIST")
+                            .arg(readAs));
+        }
     }
     for (int followed = 0; followed < tree.size(); ++followed) {
         const QString name = tree.at(followed).text.trimmed();
