@@ -133,6 +133,11 @@ void TestDalCheckRules::rule_data()
                               "<BitIndex>0..3</BitIndex>\n<Type>list</Type>\n<ListItem><Value>0</Value></ListItem>\n")}
         << QStringList{"dev1/rf_command_definitions.xml:10:1: error: <ListItem> is not read: the Type of the bit "
                        "field is not \"List\" [misplaced-element]"};
+    QTest::newRow("misplaced-element: group name not first")
+        << QStringList{"device_list.xml", edited("device_list.xml", "<GroupName>G</GroupName>\n",
+                                                 "<!-- the group -->\n<GroupName>G</GroupName>\n")}
+        << QStringList{"device_list.xml:4:1: error: <GroupName> must come first in <DeviceGroup>: a group's name is "
+                       "read from its first node [misplaced-element]"};
     QTest::newRow("missing-element")
         << QStringList{"dev1/device_description.xml", edited("dev1/device_description.xml", "<Photo>p</Photo>\n", "")}
         << QStringList{"dev1/device_description.xml:1:1: error: <DeviceDescription> has no <Photo>: it reads as "

@@ -91,6 +91,17 @@ void ReaderRun::finish(QString const &device, char const *reader, QString const 
     DALCommon::clearErrorList();
 }
 
+template <typename Reader>
+void ReaderRun::runPlain(QString const &device, char const *reader, char const *file)
+{
+    const QString directory = begin(device, file);
+    if (directory.isEmpty())
+        return;
+    QString name = device;
+    const Reader read(name);
+    finish(device, reader, directory + QLatin1Char('/') + QLatin1String(file));
+}
+
 void ReaderRun::runReaders(QString const &device)
 {
     QString name = device;
@@ -99,22 +110,10 @@ void ReaderRun::runReaders(QString const &device)
         DALDeviceDescr description(name, true);
         finish(device, "description", directory + QLatin1Char('/') + kDescription, description.getStatus());
     }
-    if (!(directory = begin(device, kParameters)).isEmpty()) {
-        DALParamDef definitions(name);
-        finish(device, "parameters", directory + QLatin1Char('/') + kParameters);
-    }
-    if (!(directory = begin(device, kMapping)).isEmpty()) {
-        DALParamCmdMapping mapping(name);
-        finish(device, "mapping", directory + QLatin1Char('/') + kMapping);
-    }
-    if (!(directory = begin(device, kRadioPars)).isEmpty()) {
-        DALRadioParDef definitions(name);
-        finish(device, "radioParameters", directory + QLatin1Char('/') + kRadioPars);
-    }
-    if (!(directory = begin(device, kCommands)).isEmpty()) {
-        DALRfCmdDef definitions(name);
-        finish(device, "commands", directory + QLatin1Char('/') + kCommands);
-    }
+    runPlain<DALParamDef>(device, "parameters", kParameters);
+    runPlain<DALParamCmdMapping>(device, "mapping", kMapping);
+    runPlain<DALRadioParDef>(device, "radioParameters", kRadioPars);
+    runPlain<DALRfCmdDef>(device, "commands", kCommands);
     if (!(directory = begin(device, kOverrides)).isEmpty()) {
         DALRfOverrideDef overrides(name);
         finish(device, "overrides", directory);

@@ -27,6 +27,9 @@ public:
 
 private:
     void runReaders(QString const &device);
+    // A reader constructed from the device name alone, which reads one file.
+    template <typename Reader>
+    void runPlain(QString const &device, char const *reader, char const *file);
     // The directory device_config.xml gives for the reader's file, or empty
     // when the reader is not configured.
     QString begin(QString const &device, char const *file);

@@ -33,6 +33,15 @@ void TreeLint::atDevice(QString const &rule, QString const &message)
         m_sink.add(rule, place->file, place->line, place->column, message);
 }
 
+int TreeLint::firstChild(XmlTree const &tree, int element, char const *name, char const *why)
+{
+    const int named = tree.child(element, QLatin1String(name));
+    if (named >= 0 && (tree.at(element).children.first() != named || !tree.at(element).firstNodeIsElement))
+        m_sink.at(tree, named, QStringLiteral("misplaced-element"),
+                  QStringLiteral("<%1> must come first in <%2>: %3").arg(name, tree.at(element).name, why));
+    return named;
+}
+
 void TreeLint::lintDeviceList()
 {
     m_sink.setDevice(QString());
@@ -46,12 +55,7 @@ void TreeLint::lintDeviceList()
     for (int device = 0; device < tree.size(); ++device) {
         if (!list.entries.at(device) || list.entries.at(device)->name != QLatin1String("Device"))
             continue;
-        const int first = tree.at(device).children.value(0, -1);
-        const int named = tree.child(device, QStringLiteral("DeviceName"));
-        if (named >= 0 && (first != named || !tree.at(device).firstNodeIsElement))
-            m_sink.at(tree, named, QStringLiteral("misplaced-element"),
-                      QStringLiteral("<DeviceName> must come first in <Device>: a device is found by the text of "
-                                     "its first element"));
+        const int named = firstChild(tree, device, "DeviceName", "a device is found by the text of its first element");
         if (named >= 0) {
             devices << tree.at(named).text.trimmed();
             deviceNames.insert(devices.last(), named);
@@ -61,12 +65,7 @@ void TreeLint::lintDeviceList()
     for (int group = 0; group < tree.size(); ++group) {
         if (!list.entries.at(group) || list.entries.at(group)->name != QLatin1String("DeviceGroup"))
             continue;
-        const int first = tree.at(group).children.value(0, -1);
-        const int named = tree.child(group, QStringLiteral("GroupName"));
-        if (named >= 0 && (first != named || !tree.at(group).firstNodeIsElement))
-            m_sink.at(tree, named, QStringLiteral("misplaced-element"),
-                      QStringLiteral("<GroupName> must come first in <DeviceGroup>: a group's name is read from its "
-                                     "first node"));
+        firstChild(tree, group, "GroupName", "a group's name is read from its first node");
         const QString groupName = tree.childText(group, QStringLiteral("GroupName"));
         for (int member : tree.children(group, QStringLiteral("DeviceName"))) {
             const QString name = tree.at(member).text.trimmed();

@@ -46,6 +46,8 @@ private:
     // not parse (a file the library reads reports that itself; one the host
     // parses gets an xml-error).
     bool lint(QString const &kindId, QString const &path, Parsed *parsed);
+    // The child of that name, which the reader needs as the element's first node.
+    int firstChild(XmlTree const &tree, int element, char const *name, char const *why);
     // Where device_list.xml names the device, for findings about its files.
     void atDevice(QString const &rule, QString const &message);
 

@@ -8,13 +8,9 @@ namespace {
 
 FileKind deviceList()
 {
-    FileKind kind;
-    kind.id = "device_list";
-    kind.file = "device_list.xml";
-    kind.reader = "deviceList";
-    kind.title = "Device list";
-    kind.about = "The catalogue of the devices, directly in the configuration root. The host lists the groups "
-                 "with their devices, and takes each device's brief line and type from its `Device` element.";
+    FileKind kind = newKind("device_list", "device_list.xml", "", "deviceList", "Device list",
+                            "The catalogue of the devices, directly in the configuration root. The host lists the groups "
+                            "with their devices, and takes each device's brief line and type from its `Device` element.");
     kind.elements = {
         E("DeviceList", "", Type::None, Optional, "The root element; its name is not checked."),
         E("version", "DeviceList", Type::Text, Once | FirstBelow, "Version of the catalogue."),
@@ -54,15 +50,11 @@ FileKind deviceList()
 
 FileKind deviceConfig()
 {
-    FileKind kind;
-    kind.id = "device_config";
-    kind.file = "DEVICE/device_config.xml";
-    kind.reader = "deviceConfig";
-    kind.title = "Device configuration";
-    kind.about = "Where each configuration file of a device lies, in the directory of the device below the "
-                 "root (its name in lower case). Every reader asks it for the directory of its file by the "
-                 "file's name, the `file` key; the most specific entry for the device, PHY and silicon version "
-                 "wins, and of two equal entries the later one.";
+    FileKind kind = newKind("device_config", "DEVICE/device_config.xml", "", "deviceConfig", "Device configuration",
+                            "Where each configuration file of a device lies, in the directory of the device below the "
+                            "root (its name in lower case). Every reader asks it for the directory of its file by the "
+                            "file's name, the `file` key; the most specific entry for the device, PHY and silicon version "
+                            "wins, and of two equal entries the later one.");
     kind.elements = {
         E("DeviceConfig", "", Type::None, Optional, "The root element; its name is not checked."),
         E("path", "DeviceConfig", Type::Directory, Optional,
@@ -83,15 +75,10 @@ FileKind deviceConfig()
 
 FileKind deviceDescription()
 {
-    FileKind kind;
-    kind.id = "device_description";
-    kind.file = "device_description.xml";
-    kind.configKey = "device_description.xml";
-    kind.reader = "description";
-    kind.title = "Device description";
-    kind.about = "What the host shows about a device. Each text is the first element of its name anywhere in "
-                 "the file. The host asks for all five texts, and once one is missing the others read as "
-                 "empty too.";
+    FileKind kind = newKind("device_description", "device_description.xml", "device_description.xml", "description", "Device description",
+                            "What the host shows about a device. Each text is the first element of its name anywhere in "
+                            "the file. The host asks for all five texts, and once one is missing the others read as "
+                            "empty too.");
     const int text = Required | Once | FirstBelow;
     kind.elements = {
         E("DeviceDescription", "", Type::None, Optional, "The root element; its name is not checked."),

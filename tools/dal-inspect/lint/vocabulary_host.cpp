@@ -9,16 +9,10 @@ namespace {
 
 FileKind hostDocument(char const *id, char const *key, char const *reader, char const *title, char const *about)
 {
-    FileKind kind;
-    kind.id = QString::fromUtf8(id);
-    kind.file = QString::fromUtf8(key);
-    kind.configKey = kind.file;
+    FileKind kind = newKind(id, key, key, reader, title, about);
+    kind.about += QStringLiteral(" The host parses the file and hands the document over; dal-inspect checks "
+                                 "the file that device_config.xml names under this key.");
     kind.readByCheck = false;
-    kind.reader = QString::fromUtf8(reader);
-    kind.title = QString::fromUtf8(title);
-    kind.about = QString::fromUtf8(about)
-                 + QStringLiteral(" The host parses the file and hands the document over; dal-inspect checks "
-                                  "the file that device_config.xml names under this key.");
     return kind;
 }
 
@@ -105,14 +99,10 @@ FileKind ioRegisters()
 
 FileKind targets()
 {
-    FileKind kind;
+    FileKind kind = newKind("targets", "targets/targets.xml", "", "targets", "Targets",
+                            "The boards a device is used on, one target file each, in the directory of targets.xml. "
+                            "The host parses it; dal-inspect checks targets/targets.xml below the root.");
     kind.readByCheck = false;
-    kind.id = "targets";
-    kind.file = "targets/targets.xml";
-    kind.reader = "targets";
-    kind.title = "Targets";
-    kind.about = "The boards a device is used on, one target file each, in the directory of targets.xml. "
-                 "The host parses it; dal-inspect checks targets/targets.xml below the root.";
     kind.elements = {
         E("Targets", "", Type::None, Optional, "The root element; its name is not checked."),
         E("Target", "Targets VirtualTarget", Type::File, Required, "A target file of this directory."),
@@ -133,13 +123,9 @@ FileKind targets()
 
 FileKind target()
 {
-    FileKind kind;
+    FileKind kind = newKind("target", "targets/TARGET.xml", "", "targets", "Target files",
+                            "One board, named by targets.xml. Each value is the first element of its name in the file.");
     kind.readByCheck = false;
-    kind.id = "target";
-    kind.file = "targets/TARGET.xml";
-    kind.reader = "targets";
-    kind.title = "Target files";
-    kind.about = "One board, named by targets.xml. Each value is the first element of its name in the file.";
     const int value = Once | FirstBelow;
     kind.elements = {
         E("TargetDefinition", "", Type::None, Optional, "The root element; its name is not checked."),
@@ -175,14 +161,10 @@ FileKind target()
 
 FileKind uiTranslation()
 {
-    FileKind kind;
+    FileKind kind = newKind("ui_translation", "ui_translation.xml", "", "uiTranslation", "UI name translation",
+                            "The names the host shows for logic names. The host parses it; dal-inspect checks "
+                            "ui_translation.xml in the root.");
     kind.readByCheck = false;
-    kind.id = "ui_translation";
-    kind.file = "ui_translation.xml";
-    kind.reader = "uiTranslation";
-    kind.title = "UI name translation";
-    kind.about = "The names the host shows for logic names. The host parses it; dal-inspect checks "
-                 "ui_translation.xml in the root.";
     kind.elements = {
         E("UiTranslation", "", Type::None, Optional, "The root element; its name is not checked."),
         E("Translation", "UiTranslation", Type::None, Optional, "A pair of names."),
@@ -202,14 +184,10 @@ FileKind uiTranslation()
 
 FileKind packet()
 {
-    FileKind kind;
+    FileKind kind = newKind("packet", "packet/NAME.xml", "", "packet", "Packet formats",
+                            "A packet format, below the root. Each value is the first element of its name below the "
+                            "packet or field; a fault drops the field and every field after it.");
     kind.readByCheck = false;
-    kind.id = "packet";
-    kind.file = "packet/NAME.xml";
-    kind.reader = "packet";
-    kind.title = "Packet formats";
-    kind.about = "A packet format, below the root. Each value is the first element of its name below the "
-                 "packet or field; a fault drops the field and every field after it.";
     const int value = Once | FirstBelow;
     kind.elements = {
         E("PacketDefinition", "", Type::None, Optional, "The root element; its name is not checked."),
@@ -250,14 +228,10 @@ FileKind packet()
 
 FileKind codeGen()
 {
-    FileKind kind;
+    FileKind kind = newKind("codegen", "DIR/codegen.xml", "", "codeGen", "Code-generation comments",
+                            "The comment generated code writes beside each field of a command. dal-inspect checks "
+                            "codegen.xml in the directory of each device.");
     kind.readByCheck = false;
-    kind.id = "codegen";
-    kind.file = "DIR/codegen.xml";
-    kind.reader = "codeGen";
-    kind.title = "Code-generation comments";
-    kind.about = "The comment generated code writes beside each field of a command. dal-inspect checks "
-                 "codegen.xml in the directory of each device.";
     kind.elements = {
         E("CodeGen", "", Type::None, Optional, "The root element; its name is not checked."),
         E("Command", "CodeGen", Type::None, Optional, "A command.")

@@ -9,15 +9,10 @@ namespace {
 
 FileKind paramDefinition()
 {
-    FileKind kind;
-    kind.id = "param_definition";
-    kind.file = "param_definition.xml";
-    kind.configKey = "param_definition.xml";
-    kind.reader = "parameters";
-    kind.title = "Parameter definitions";
-    kind.about = "The parameters the host shows on its panels. Every child element of a `parGroup` is a "
-                 "parameter, whatever its tag; each of its children is read once, the first of its name. "
-                 "Keywords are found in the upper-cased text, the first one of the list that occurs wins.";
+    FileKind kind = newKind("param_definition", "param_definition.xml", "param_definition.xml", "parameters", "Parameter definitions",
+                            "The parameters the host shows on its panels. Every child element of a `parGroup` is a "
+                            "parameter, whatever its tag; each of its children is read once, the first of its name. "
+                            "Keywords are found in the upper-cased text, the first one of the list that occurs wins.");
     const QStringList types{"COMPOSIT", "BOOL", "TEXT", "INT", "FLOAT", "LIST", "WIDGET", "BUTTON"};
     kind.elements = {
         E("ParamDefinition", "", Type::None, Optional, "The root element; its name is not checked."),
@@ -93,14 +88,9 @@ FileKind paramDefinition()
 
 FileKind paramCmdMapping()
 {
-    FileKind kind;
-    kind.id = "param_cmd_mapping";
-    kind.file = "param_cmd_mapping.xml";
-    kind.configKey = "param_cmd_mapping.xml";
-    kind.reader = "mapping";
-    kind.title = "Parameter-command mapping";
-    kind.about = "Which RF commands carry each parameter. The first `settings` block is the default mapping; "
-                 "each later block holds the mappings of the blocks before it and its own.";
+    FileKind kind = newKind("param_cmd_mapping", "param_cmd_mapping.xml", "param_cmd_mapping.xml", "mapping", "Parameter-command mapping",
+                            "Which RF commands carry each parameter. The first `settings` block is the default mapping; "
+                            "each later block holds the mappings of the blocks before it and its own.");
     kind.elements = {
         E("ParamCmdMapping", "", Type::None, Optional, "The root element; its name is not checked."),
         E("settings", "ParamCmdMapping", Type::None, Optional, "A block of mappings."),
@@ -127,13 +117,8 @@ FileKind paramCmdMapping()
 
 FileKind radioParDefinitions()
 {
-    FileKind kind;
-    kind.id = "radio_par_definitions";
-    kind.file = "radio_par_definitions.xml";
-    kind.configKey = "radio_par_definitions.xml";
-    kind.reader = "radioParameters";
-    kind.title = "Radio parameter definitions";
-    kind.about = "Radio parameters and the positions of their fields.";
+    FileKind kind = newKind("radio_par_definitions", "radio_par_definitions.xml", "radio_par_definitions.xml", "radioParameters", "Radio parameter definitions",
+                            "Radio parameters and the positions of their fields.");
     kind.elements = {
         E("RadioParDefinitions", "", Type::None, Optional, "The root element; its name is not checked."),
         E("RadioPar", "RadioParDefinitions", Type::None, Optional, "A radio parameter.")
@@ -155,15 +140,10 @@ FileKind radioParDefinitions()
 
 FileKind rfCommandDefinitions()
 {
-    FileKind kind;
-    kind.id = "rf_command_definitions";
-    kind.file = "rf_command_definitions.xml";
-    kind.configKey = "rf_command_definitions.xml";
-    kind.reader = "commands";
-    kind.title = "RF command definitions";
-    kind.about = "The byte and bit layout of every RF command. The fields of a group's `CommonFields` come "
-                 "first in every command of the group. Settings, PA and front-end files name commands and "
-                 "fields of this file; a field is written `field` or `field.bitfield`.";
+    FileKind kind = newKind("rf_command_definitions", "rf_command_definitions.xml", "rf_command_definitions.xml", "commands", "RF command definitions",
+                            "The byte and bit layout of every RF command. The fields of a group's `CommonFields` come "
+                            "first in every command of the group. Settings, PA and front-end files name commands and "
+                            "fields of this file; a field is written `field` or `field.bitfield`.");
     const int range = Required | Once | FirstBelow | ReaderMissing | ReaderValue;
     kind.elements = {
         E("RfCommandDefinitions", "", Type::None, Optional, "The root element; its name is not checked."),
@@ -218,16 +198,11 @@ FileKind rfCommandDefinitions()
 
 FileKind overrides()
 {
-    FileKind kind;
-    kind.id = "overrides";
-    kind.file = "override_*.xml";
-    kind.configKey = "dummy_file_overrides.xml";
-    kind.reader = "overrides";
-    kind.title = "Override files";
-    kind.about = "Every file of the override directory whose name matches override_*.xml (letter case "
-                 "ignored) is read, in name order; the directory is the one device_config.xml gives for "
-                 "dummy_file_overrides.xml, a file that need not exist. Names must also match "
-                 "override_NAME.xml in lower case.";
+    FileKind kind = newKind("overrides", "override_*.xml", "dummy_file_overrides.xml", "overrides", "Override files",
+                            "Every file of the override directory whose name matches override_*.xml (letter case "
+                            "ignored) is read, in name order; the directory is the one device_config.xml gives for "
+                            "dummy_file_overrides.xml, a file that need not exist. Names must also match "
+                            "override_NAME.xml in lower case.");
     kind.elements = {
         E("OverrideDefinition", "", Type::None, Optional, "The root element; its name is not checked."),
         E("Overrides", "OverrideDefinition", Type::None, Optional, "Holds the entries."),

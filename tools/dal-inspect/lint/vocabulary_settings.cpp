@@ -31,15 +31,10 @@ namespace {
 
 FileKind categories()
 {
-    FileKind kind;
-    kind.id = "categories";
-    kind.file = "categories.xml";
-    kind.configKey = "categories.xml";
-    kind.reader = "settings";
-    kind.title = "Setting categories";
-    kind.about = "The categories of command settings and the setting files of each, which are read from "
-                 "the directory of categories.xml (their whole path lower-cased), together with the "
-                 "test-function files they name.";
+    FileKind kind = newKind("categories", "categories.xml", "categories.xml", "settings", "Setting categories",
+                            "The categories of command settings and the setting files of each, which are read from "
+                            "the directory of categories.xml (their whole path lower-cased), together with the "
+                            "test-function files they name.");
     kind.elements = {
         E("RfCommandSettings", "", Type::None, Optional, "The root element; its name is not checked."),
         E("Default", "RfCommandSettings", Type::None, Required | Once | FirstBelow | ReaderMissing,
@@ -70,13 +65,9 @@ FileKind categories()
 
 FileKind setting()
 {
-    FileKind kind;
-    kind.id = "setting";
-    kind.file = "SETTING.xml";
-    kind.reader = "settings";
-    kind.title = "Setting files";
-    kind.about = "One command setting, named by a `Setting` of categories.xml. Its commands are merged with "
-                 "those of a test function, PA level or front end by command name and field name.";
+    FileKind kind = newKind("setting", "SETTING.xml", "", "settings", "Setting files",
+                            "One command setting, named by a `Setting` of categories.xml. Its commands are merged with "
+                            "those of a test function, PA level or front end by command name and field name.");
     kind.elements = {
         E("RfCommandSettings", "", Type::None, Optional, "The root element; its name is not checked."),
         E("setting", "RfCommandSettings", Type::None, Optional,
@@ -115,12 +106,8 @@ FileKind setting()
 
 FileKind testFunction()
 {
-    FileKind kind;
-    kind.id = "test_function";
-    kind.file = "TEST_FUNCTION.xml";
-    kind.reader = "settings";
-    kind.title = "Test-function files";
-    kind.about = "The commands a test function merges into a setting, named by a setting's `TestFunc`.";
+    FileKind kind = newKind("test_function", "TEST_FUNCTION.xml", "", "settings", "Test-function files",
+                            "The commands a test function merges into a setting, named by a setting's `TestFunc`.");
     kind.elements = {E("RfCommandSettings", "", Type::None, Optional, "The root element; its name is not checked.")};
     kind.elements += commandElements("RfCommandSettings");
     kind.unique = commandUniques();
@@ -134,16 +121,11 @@ FileKind testFunction()
 
 FileKind paSettings()
 {
-    FileKind kind;
-    kind.id = "pasettings";
-    kind.file = "pasettings*.xml";
-    kind.configKey = "pasettings.xml";
-    kind.reader = "pa";
-    kind.title = "PA settings";
-    kind.about = "Output-power tables. Every file of the directory device_config.xml gives for pasettings.xml "
-                 "whose name matches pasettings*.xml (letter case ignored) is read, in name order; a file "
-                 "with a fault is dropped together with every file after it. A frequency picks the first "
-                 "range of the RF design that holds it, else the default table.";
+    FileKind kind = newKind("pasettings", "pasettings*.xml", "pasettings.xml", "pa", "PA settings",
+                            "Output-power tables. Every file of the directory device_config.xml gives for pasettings.xml "
+                            "whose name matches pasettings*.xml (letter case ignored) is read, in name order; a file "
+                            "with a fault is dropped together with every file after it. A frequency picks the first "
+                            "range of the RF design that holds it, else the default table.");
     const int number = Required | Once | FirstBelow | ReaderMissing | ReaderValue;
     kind.elements = {
         E("pasettings", "", Type::None, Optional, "The root element; its name is not checked."),
@@ -192,15 +174,10 @@ FileKind paSettings()
 
 FileKind frontEndSettings()
 {
-    FileKind kind;
-    kind.id = "frontend_settings";
-    kind.file = "frontend_settings.xml";
-    kind.configKey = "frontend_settings.xml";
-    kind.reader = "frontEnds";
-    kind.title = "Front-end settings";
-    kind.about = "The commands each RF front end needs, per frequency range. A frequency picks the first "
-                 "range that holds it, else the range with Min and Max 0. A front end without ranges has "
-                 "its commands in one such range.";
+    FileKind kind = newKind("frontend_settings", "frontend_settings.xml", "frontend_settings.xml", "frontEnds", "Front-end settings",
+                            "The commands each RF front end needs, per frequency range. A frequency picks the first "
+                            "range that holds it, else the range with Min and Max 0. A front end without ranges has "
+                            "its commands in one such range.");
     kind.elements = {
         E("FrontEndSettings", "", Type::None, Optional, "The root element; its name is not checked."),
         E("FrontEnd", "FrontEndSettings", Type::None, Optional, "A front end.")

@@ -36,6 +36,19 @@ struct E : Element
     }
 };
 
+inline FileKind newKind(char const *id, char const *file, char const *configKey, char const *reader,
+                        char const *title, char const *about)
+{
+    FileKind kind;
+    kind.id = QString::fromUtf8(id);
+    kind.file = QString::fromUtf8(file);
+    kind.configKey = QString::fromUtf8(configKey);
+    kind.reader = QString::fromUtf8(reader);
+    kind.title = QString::fromUtf8(title);
+    kind.about = QString::fromUtf8(about);
+    return kind;
+}
+
 // The panels of param_definition.xml, also the groups of its dependencies.
 inline QStringList panelKeywords()
 {
