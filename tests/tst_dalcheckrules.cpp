@@ -11,8 +11,9 @@ namespace {
 
 // The sound tree: one device whose device_config.xml configures every reader.
 const QList<QPair<QString, QByteArray>> kTree{
-    {"device_list.xml", "<DeviceList>\n<DeviceGroup>\n<GroupName>G</GroupName>\n<DeviceName>DEV1</DeviceName>\n"
-                        "</DeviceGroup>\n<Device>\n<DeviceName>DEV1</DeviceName>\n</Device>\n</DeviceList>\n"},
+    {"device_list.xml",
+     "<DeviceList>\n<DeviceGroup>\n<GroupName>G</GroupName>\n<DeviceName>DEV1</DeviceName>\n"
+     "</DeviceGroup>\n<Device>\n<DeviceName>DEV1</DeviceName>\n</Device>\n</DeviceList>\n"},
     {"dev1/device_config.xml",
      "<DeviceConfig>\n"
      "<path file=\"device_description.xml\">dev1</path>\n"
@@ -25,36 +26,45 @@ const QList<QPair<QString, QByteArray>> kTree{
      "<path file=\"pasettings.xml\">dev1/pa</path>\n"
      "<path file=\"frontend_settings.xml\">dev1</path>\n"
      "</DeviceConfig>\n"},
-    {"dev1/device_description.xml", "<DeviceDescription>\n<Brief>b</Brief>\n<Description>d</Description>\n"
-                                    "<Photo>p</Photo>\n<URL>u</URL>\n<UiClass>PROP-A</UiClass>\n</DeviceDescription>\n"},
-    {"dev1/param_definition.xml", "<ParamDefinition>\n<parGroup name=\"MainRfParameters\">\n"
-                                  "<Parameter name=\"p\" type=\"INT\">\n<Row>1</Row>\n</Parameter>\n</parGroup>\n"
-                                  "</ParamDefinition>\n"},
-    {"dev1/param_cmd_mapping.xml", "<ParamCmdMapping>\n<settings>\n<parameters>\n<parameter names=\"p\">\n"
-                                   "<rfCommand>CMD_A</rfCommand>\n</parameter>\n</parameters>\n</settings>\n"
-                                   "</ParamCmdMapping>\n"},
-    {"dev1/radio_par_definitions.xml", "<RadioParDefinitions>\n<RadioPar name=\"r\">\n<field name=\"f\">\n"
-                                       "<position>1</position>\n</field>\n</RadioPar>\n</RadioParDefinitions>\n"},
+    {"dev1/device_description.xml",
+     "<DeviceDescription>\n<Brief>b</Brief>\n<Description>d</Description>\n"
+     "<Photo>p</Photo>\n<URL>u</URL>\n<UiClass>PROP-A</UiClass>\n</DeviceDescription>\n"},
+    {"dev1/param_definition.xml",
+     "<ParamDefinition>\n<parGroup name=\"MainRfParameters\">\n"
+     "<Parameter name=\"p\" type=\"INT\">\n<Row>1</Row>\n</Parameter>\n</parGroup>\n"
+     "</ParamDefinition>\n"},
+    {"dev1/param_cmd_mapping.xml",
+     "<ParamCmdMapping>\n<settings>\n<parameters>\n<parameter names=\"p\">\n"
+     "<rfCommand>CMD_A</rfCommand>\n</parameter>\n</parameters>\n</settings>\n"
+     "</ParamCmdMapping>\n"},
+    {"dev1/radio_par_definitions.xml",
+     "<RadioParDefinitions>\n<RadioPar name=\"r\">\n<field name=\"f\">\n"
+     "<position>1</position>\n</field>\n</RadioPar>\n</RadioParDefinitions>\n"},
     {"dev1/rf_command_definitions.xml",
      "<RfCommandDefinitions>\n<CommandGroup name=\"g\">\n<Command name=\"CMD_A\">\n<id>0x0801</id>\n"
      "<Field name=\"f\">\n<ByteIndex>0..1</ByteIndex>\n<BitField name=\"b\">\n<BitIndex>0..3</BitIndex>\n"
      "</BitField>\n</Field>\n</Command>\n</CommandGroup>\n</RfCommandDefinitions>\n"},
     {"dev1/overrides/override_a.xml", "<OverrideDefinition>\n<Element32b>0x1</Element32b>\n</OverrideDefinition>\n"},
-    {"dev1/settings/categories.xml", "<RfCommandSettings>\n<Default>\n<DefCategory>C</DefCategory>\n"
-                                     "<DefSetting>s.xml</DefSetting>\n</Default>\n<Category>\n<Name>C</Name>\n"
-                                     "<Setting>s.xml</Setting>\n</Category>\n</RfCommandSettings>\n"},
-    {"dev1/settings/s.xml", "<RfCommandSettings>\n<setting>\n<Name>S</Name>\n<TestFunc>\n<ContTX>tx.xml</ContTX>\n"
-                            "</TestFunc>\n<Command name=\"CMD_A\">\n<Field name=\"f\">1</Field>\n</Command>\n"
-                            "</setting>\n</RfCommandSettings>\n"},
-    {"dev1/settings/tx.xml", "<RfCommandSettings>\n<Command name=\"CMD_A\">\n<Field name=\"f.b\">1</Field>\n"
-                             "</Command>\n</RfCommandSettings>\n"},
-    {"dev1/pa/pasettings.xml", "<pasettings>\n<RfDesign name=\"D\">\n<FrequencyRange>\n<Min>800</Min>\n"
-                               "<Max>900</Max>\n<PaSettingTable>\n<PaSetting text=\"0 dBm\">\n<Value>0x41</Value>\n"
-                               "</PaSetting>\n</PaSettingTable>\n</FrequencyRange>\n</RfDesign>\n<DefaultPaTable>\n"
-                               "<PaSetting text=\"0 dBm\">\n<Value>0x41</Value>\n</PaSetting>\n</DefaultPaTable>\n"
-                               "</pasettings>\n"},
-    {"dev1/frontend_settings.xml", "<FrontEndSettings>\n<FrontEnd name=\"F\">\n<Command name=\"CMD_A\">\n"
-                                   "<Field name=\"f\">0</Field>\n</Command>\n</FrontEnd>\n</FrontEndSettings>\n"},
+    {"dev1/settings/categories.xml",
+     "<RfCommandSettings>\n<Default>\n<DefCategory>C</DefCategory>\n"
+     "<DefSetting>s.xml</DefSetting>\n</Default>\n<Category>\n<Name>C</Name>\n"
+     "<Setting>s.xml</Setting>\n</Category>\n</RfCommandSettings>\n"},
+    {"dev1/settings/s.xml",
+     "<RfCommandSettings>\n<setting>\n<Name>S</Name>\n<TestFunc>\n<ContTX>tx.xml</ContTX>\n"
+     "</TestFunc>\n<Command name=\"CMD_A\">\n<Field name=\"f\">1</Field>\n</Command>\n"
+     "</setting>\n</RfCommandSettings>\n"},
+    {"dev1/settings/tx.xml",
+     "<RfCommandSettings>\n<Command name=\"CMD_A\">\n<Field name=\"f.b\">1</Field>\n"
+     "</Command>\n</RfCommandSettings>\n"},
+    {"dev1/pa/pasettings.xml",
+     "<pasettings>\n<RfDesign name=\"D\">\n<FrequencyRange>\n<Min>800</Min>\n"
+     "<Max>900</Max>\n<PaSettingTable>\n<PaSetting text=\"0 dBm\">\n<Value>0x41</Value>\n"
+     "</PaSetting>\n</PaSettingTable>\n</FrequencyRange>\n</RfDesign>\n<DefaultPaTable>\n"
+     "<PaSetting text=\"0 dBm\">\n<Value>0x41</Value>\n</PaSetting>\n</DefaultPaTable>\n"
+     "</pasettings>\n"},
+    {"dev1/frontend_settings.xml",
+     "<FrontEndSettings>\n<FrontEnd name=\"F\">\n<Command name=\"CMD_A\">\n"
+     "<Field name=\"f\">0</Field>\n</Command>\n</FrontEnd>\n</FrontEndSettings>\n"},
 };
 
 QString fileOf(QString const &name)
@@ -95,24 +105,27 @@ void TestDalCheckRules::rule_data()
 
     QTest::newRow("sound tree") << QStringList() << QStringList();
     QTest::newRow("reader-message")
-        << QStringList{"dev1/radio_par_definitions.xml", "<RadioParDefinitions>\n<RadioPar name=\"r\">\n</RadioParDefinitions>\n"}
+        << QStringList{"dev1/radio_par_definitions.xml",
+                       "<RadioParDefinitions>\n<RadioPar name=\"r\">\n</RadioParDefinitions>\n"}
         << QStringList{"dev1/radio_par_definitions.xml:3:22: error: XML DOM parse failed: "
                        "<root>dev1/radio_par_definitions.xml, line 3: tag mismatch [reader-message]"};
-    QTest::newRow("xml-error") << QStringList{"ui_translation.xml", "<UiTranslation>\n<Translation>\n</UiTranslation>\n"}
+    QTest::newRow("xml-error") << QStringList{"ui_translation.xml",
+                                              "<UiTranslation>\n<Translation>\n</UiTranslation>\n"}
                                << QStringList{"ui_translation.xml:3:16: error: the file is not well-formed: Opening "
                                               "and ending tag mismatch. [xml-error]"};
     QTest::newRow("unknown-element")
-        << QStringList{"dev1/settings/s.xml", edited("dev1/settings/s.xml", "<Field name=\"f\">1</Field>",
-                                                     "<Feild name=\"f\">1</Feild>")}
+        << QStringList{"dev1/settings/s.xml",
+                       edited("dev1/settings/s.xml", "<Field name=\"f\">1</Field>", "<Feild name=\"f\">1</Feild>")}
         << QStringList{"dev1/settings/s.xml:8:1: error: <Feild> is not read in <Command>; did you mean <Field>? "
                        "[unknown-element]"};
     QTest::newRow("unknown-attribute")
-        << QStringList{"dev1/settings/s.xml", edited("dev1/settings/s.xml", "<Field name=\"f\">",
-                                                     "<Field name=\"f\" tfOverrid=\"no\">")}
+        << QStringList{"dev1/settings/s.xml",
+                       edited("dev1/settings/s.xml", "<Field name=\"f\">", "<Field name=\"f\" tfOverrid=\"no\">")}
         << QStringList{"dev1/settings/s.xml:8:17: error: attribute \"tfOverrid\" of <Field> is not read; did you "
                        "mean \"tfOverride\"? [unknown-attribute]"};
     QTest::newRow("misplaced-element")
-        << QStringList{"dev1/settings/s.xml", edited("dev1/settings/s.xml", "<Name>S</Name>", "<Field name=\"f\">1</Field>")}
+        << QStringList{"dev1/settings/s.xml",
+                       edited("dev1/settings/s.xml", "<Name>S</Name>", "<Field name=\"f\">1</Field>")}
         << QStringList{"dev1/settings/s.xml:3:1: error: <Field> is not read in <setting>: it belongs in <Command> "
                        "[misplaced-element]"};
     QTest::newRow("misplaced-element: URL after the documents")
@@ -134,8 +147,9 @@ void TestDalCheckRules::rule_data()
         << QStringList{"dev1/rf_command_definitions.xml:10:1: error: <ListItem> is not read: the Type of the bit "
                        "field is not \"List\" [misplaced-element]"};
     QTest::newRow("misplaced-element: group name not first")
-        << QStringList{"device_list.xml", edited("device_list.xml", "<GroupName>G</GroupName>\n",
-                                                 "<!-- the group -->\n<GroupName>G</GroupName>\n")}
+        << QStringList{"device_list.xml",
+                       edited("device_list.xml", "<GroupName>G</GroupName>\n",
+                              "<!-- the group -->\n<GroupName>G</GroupName>\n")}
         << QStringList{"device_list.xml:4:1: error: <GroupName> must come first in <DeviceGroup>: a group's name is "
                        "read from its first node [misplaced-element]"};
     QTest::newRow("missing-element")
@@ -143,12 +157,13 @@ void TestDalCheckRules::rule_data()
         << QStringList{"dev1/device_description.xml:1:1: error: <DeviceDescription> has no <Photo>: it reads as "
                        "empty [missing-element]"};
     QTest::newRow("missing-attribute")
-        << QStringList{"dev1/pa/pasettings.xml", edited("dev1/pa/pasettings.xml", "<RfDesign name=\"D\">", "<RfDesign>")}
+        << QStringList{"dev1/pa/pasettings.xml",
+                       edited("dev1/pa/pasettings.xml", "<RfDesign name=\"D\">", "<RfDesign>")}
         << QStringList{"dev1/pa/pasettings.xml:2:1: error: <RfDesign> has no \"name\" attribute: it reads as empty "
                        "[missing-attribute]"};
     QTest::newRow("repeated-element")
-        << QStringList{"dev1/param_definition.xml", edited("dev1/param_definition.xml", "<Row>1</Row>\n",
-                                                           "<Row>1</Row>\n<Row>2</Row>\n")}
+        << QStringList{"dev1/param_definition.xml",
+                       edited("dev1/param_definition.xml", "<Row>1</Row>\n", "<Row>1</Row>\n<Row>2</Row>\n")}
         << QStringList{"dev1/param_definition.xml:5:1: error: only the first <Row> in <Parameter> is read, the one "
                        "on line 4 [repeated-element]"};
     QTest::newRow("bad-value: front-end Min")
@@ -165,13 +180,14 @@ void TestDalCheckRules::rule_data()
                               "<Validation type=\"MINMAX\"><Min>low</Min><Max>9</Max></Validation>")}
         << QStringList{"dev1/param_definition.xml:4:27: error: <Min> holds \"low\", not a number [bad-value]"};
     QTest::newRow("bad-value: keyword")
-        << QStringList{"dev1/param_definition.xml", edited("dev1/param_definition.xml", "type=\"INT\"", "type=\"NUMBER\"")}
+        << QStringList{"dev1/param_definition.xml",
+                       edited("dev1/param_definition.xml", "type=\"INT\"", "type=\"NUMBER\"")}
         << QStringList{"dev1/param_definition.xml:3:21: error: \"type\" of <Parameter> holds \"NUMBER\", which "
                        "contains none of COMPOSIT, BOOL, TEXT, INT, FLOAT, LIST, WIDGET, BUTTON: it reads as 0 "
                        "(none) [bad-value]"};
     QTest::newRow("bad-value: flag")
-        << QStringList{"dev1/param_definition.xml", edited("dev1/param_definition.xml", "<Row>1</Row>",
-                                                           "<Editable>false</Editable>")}
+        << QStringList{"dev1/param_definition.xml",
+                       edited("dev1/param_definition.xml", "<Row>1</Row>", "<Editable>false</Editable>")}
         << QStringList{"dev1/param_definition.xml:4:1: error: <Editable> holds \"false\", which reads as yes; write "
                        "yes or no [bad-value]"};
     QTest::newRow("bad-value: 16-bit id")
@@ -195,8 +211,9 @@ void TestDalCheckRules::rule_data()
         << QStringList{"dev1/settings/categories.xml",
                        edited("dev1/settings/categories.xml", "<Setting>s.xml</Setting>\n",
                               "<Setting>s.xml</Setting>\n<Setting>t.xml</Setting>\n"),
-                       "dev1/settings/t.xml", "<RfCommandSettings>\n<setting>\n<Name>S</Name>\n</setting>\n"
-                                              "</RfCommandSettings>\n"}
+                       "dev1/settings/t.xml",
+                       "<RfCommandSettings>\n<setting>\n<Name>S</Name>\n</setting>\n"
+                       "</RfCommandSettings>\n"}
         << QStringList{"dev1/settings/t.xml:3:1: error: setting name \"S\" is the name of s.xml too, in category "
                        "\"C\" [duplicate]"};
     QTest::newRow("duplicate: PA levels")
@@ -208,30 +225,35 @@ void TestDalCheckRules::rule_data()
                        "lookups find first [duplicate]"};
     QTest::newRow("overlapping-range")
         << QStringList{"dev1/pa/pasettings.xml",
-                       edited("dev1/pa/pasettings.xml", "</FrequencyRange>\n",
-                              "</FrequencyRange>\n<FrequencyRange>\n<Min>850</Min>\n<Max>880</Max>\n</FrequencyRange>\n")}
+                       edited(
+                           "dev1/pa/pasettings.xml", "</FrequencyRange>\n",
+                           "</FrequencyRange>\n<FrequencyRange>\n<Min>850</Min>\n<Max>880</Max>\n</FrequencyRange>\n")}
         << QStringList{"dev1/pa/pasettings.xml:12:1: warning: range 850..880 overlaps 800..900 on line 3, which is "
                        "tried first: this one is never used [overlapping-range]"};
     QTest::newRow("unknown-reference: command and field")
-        << QStringList{"dev1/settings/tx.xml", "<RfCommandSettings>\n<Command name=\"CMD_B\"/>\n<Command name=\"CMD_A\">\n"
-                                               "<Field name=\"f.c\">1</Field>\n</Command>\n</RfCommandSettings>\n"}
+        << QStringList{"dev1/settings/tx.xml",
+                       "<RfCommandSettings>\n<Command name=\"CMD_B\"/>\n<Command name=\"CMD_A\">\n"
+                       "<Field name=\"f.c\">1</Field>\n</Command>\n</RfCommandSettings>\n"}
         << QStringList{"dev1/settings/tx.xml:2:10: error: command \"CMD_B\" is not defined in "
                        "rf_command_definitions.xml; did you mean \"CMD_A\"? [unknown-reference]",
                        "dev1/settings/tx.xml:4:8: error: field \"f.c\" of CMD_A is not defined in "
                        "rf_command_definitions.xml; did you mean \"f.b\"? [unknown-reference]"};
     QTest::newRow("unknown-reference: default category")
         << QStringList{"dev1/settings/categories.xml",
-                       edited("dev1/settings/categories.xml", "<DefCategory>C</DefCategory>", "<DefCategory>c</DefCategory>")}
+                       edited("dev1/settings/categories.xml", "<DefCategory>C</DefCategory>",
+                              "<DefCategory>c</DefCategory>")}
         << QStringList{"dev1/settings/categories.xml:3:1: error: category \"c\" is not defined in this file; did you "
                        "mean \"C\"? [unknown-reference]"};
     QTest::newRow("unknown-reference: mapped parameter")
-        << QStringList{"dev1/param_cmd_mapping.xml", edited("dev1/param_cmd_mapping.xml", "names=\"p\"", "names=\"p,q\"")}
+        << QStringList{"dev1/param_cmd_mapping.xml",
+                       edited("dev1/param_cmd_mapping.xml", "names=\"p\"", "names=\"p,q\"")}
         << QStringList{"dev1/param_cmd_mapping.xml:4:12: error: parameter \"q\" is not defined in "
                        "param_definition.xml [unknown-reference]"};
     QTest::newRow("unknown-reference: group without device")
-        << QStringList{"device_list.xml", edited("device_list.xml", "<DeviceName>DEV1</DeviceName>\n</DeviceGroup>",
-                                                 "<DeviceName>DEV1</DeviceName>\n<DeviceName>DEV2</DeviceName>\n"
-                                                 "</DeviceGroup>"),
+        << QStringList{"device_list.xml",
+                       edited("device_list.xml", "<DeviceName>DEV1</DeviceName>\n</DeviceGroup>",
+                              "<DeviceName>DEV1</DeviceName>\n<DeviceName>DEV2</DeviceName>\n"
+                              "</DeviceGroup>"),
                        "dev2/device_config.xml", "<DeviceConfig/>\n"}
         << QStringList{"device_list.xml:5:1: error: group \"G\" lists \"DEV2\", which has no <Device> element; did "
                        "you mean \"DEV1\"? [unknown-reference]"};
@@ -241,8 +263,7 @@ void TestDalCheckRules::rule_data()
         << QStringList{"dev1/device_config.xml:10:7: error: no reader asks for the file key \"frontend_setting.xml\"; "
                        "did you mean \"frontend_settings.xml\"? [unknown-file-key]"};
     QTest::newRow("empty-path")
-        << QStringList{"dev1/device_config.xml",
-                       edited("dev1/device_config.xml", ">dev1/settings<", "><")}
+        << QStringList{"dev1/device_config.xml", edited("dev1/device_config.xml", ">dev1/settings<", "><")}
         << QStringList{"dev1/device_config.xml:8:1: error: the path of \"categories.xml\" is empty, so its reader "
                        "finds no directory [empty-path]"};
     QTest::newRow("missing-directory") << QStringList{"dev1/pa", "-"}
@@ -261,8 +282,9 @@ void TestDalCheckRules::rule_data()
         << QStringList{"dev1/device_config.xml:5:1: error: directory \"dev1\" holds no radio_par_definitions.xml "
                        "[missing-file]"};
     QTest::newRow("missing-directory: configured file")
-        << QStringList{"dev1/device_config.xml", edited("dev1/device_config.xml", ">dev1</path>\n<path file=\"rf_",
-                                                        ">dev9</path>\n<path file=\"rf_")}
+        << QStringList{"dev1/device_config.xml",
+                       edited("dev1/device_config.xml", ">dev1</path>\n<path file=\"rf_",
+                              ">dev9</path>\n<path file=\"rf_")}
         << QStringList{"dev1/device_config.xml:5:1: error: directory \"dev9\" of radio_par_definitions.xml does not "
                        "exist [missing-directory]"};
     QTest::newRow("pattern-mismatch")
@@ -270,15 +292,17 @@ void TestDalCheckRules::rule_data()
         << QStringList{"dev1/overrides/overide_b.xml: error: \"overide_b.xml\" is not read: only files matching "
                        "override_*.xml are [pattern-mismatch]"};
     QTest::newRow("case-only")
-        << QStringList{"dev1/settings/s.xml", "-", "dev1/settings/S.xml", fileOf("dev1/settings/s.xml"),
+        << QStringList{"dev1/settings/s.xml",          "-",
+                       "dev1/settings/S.xml",          fileOf("dev1/settings/s.xml"),
                        "dev1/settings/categories.xml", fileOf("dev1/settings/categories.xml").replace("s.xml", "s.XML")}
         << QStringList{"dev1/settings/categories.xml:8:1: warning: setting file \"s.XML\" is found only as "
                        "\"<root>dev1/settings/S.xml\", a spelling that works on a case-insensitive file system only "
                        "[case-only]",
                        "dev1/settings/s.xml: error: File open failed: <root>dev1/settings/s.xml [reader-message]"};
     QTest::newRow("unlisted-device")
-        << QStringList{"device_list.xml", edited("device_list.xml", "</DeviceList>",
-                                                 "<Device>\n<DeviceName>DEV2</DeviceName>\n</Device>\n</DeviceList>")}
+        << QStringList{"device_list.xml",
+                       edited("device_list.xml", "</DeviceList>",
+                              "<Device>\n<DeviceName>DEV2</DeviceName>\n</Device>\n</DeviceList>")}
         << QStringList{"device_list.xml:10:1: warning: device \"DEV2\" is listed in no group, so the host does not "
                        "offer it [unlisted-device]"};
 }

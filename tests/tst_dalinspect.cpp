@@ -51,9 +51,10 @@ void writeTree(FixtureTree const &tree, QString const &mistake)
                "<RfCommandSettings>\n<Default>\n<DefCategory>C</DefCategory>\n<DefSetting>s.xml</DefSetting>\n"
                "</Default>\n<Category>\n<Name>C</Name>\n<Setting>s.xml</Setting>\n</Category>\n</RfCommandSettings>\n");
     const QByteArray field = mistake == QLatin1String("error") ? "Feild" : "Field";
-    tree.write(QStringLiteral("dev1/s.xml"), "<RfCommandSettings>\n<setting>\n<Command name=\"CMD_A\">\n<" + field
-                                                 + " name=\"f\">1</" + field + ">\n</Command>\n</setting>\n"
-                                                   "</RfCommandSettings>\n");
+    tree.write(QStringLiteral("dev1/s.xml"),
+               "<RfCommandSettings>\n<setting>\n<Command name=\"CMD_A\">\n<" + field + " name=\"f\">1</" + field
+                   + ">\n</Command>\n</setting>\n"
+                     "</RfCommandSettings>\n");
 }
 
 const QString kError = QStringLiteral("dev1/s.xml:4:1: error: <Feild> is not read in <Command>; did you mean "
@@ -123,8 +124,9 @@ void TestDalInspect::generatedTreeChecksClean()
     QString error;
     QVERIFY2(TreeGen::write(tree.root(), params, &error), qPrintable(error));
     const Run run = inspect({QStringLiteral("--root"), tree.root(), QStringLiteral("check")});
-    QCOMPARE(run.lines(), (QStringList{QStringLiteral("checking ") + tree.root(),
-                                      QStringLiteral("check: 3 devices, 42 files, no findings")}));
+    QCOMPARE(run.lines(),
+             (QStringList{QStringLiteral("checking ") + tree.root(),
+                          QStringLiteral("check: 3 devices, 42 files, no findings")}));
     QCOMPARE(run.exitCode, 0);
 }
 
@@ -138,8 +140,8 @@ void TestDalInspect::root_data()
 
     QTest::newRow("--root") << "empty" << true << "checking <root>";
     QTest::newRow("--root wins over the current directory") << "other" << true << "checking <root>";
-    QTest::newRow("the current directory holds device_list.xml") << "tree" << false
-                                                                  << "checking <root>, the current directory";
+    QTest::newRow("the current directory holds device_list.xml")
+        << "tree" << false << "checking <root>, the current directory";
 }
 
 void TestDalInspect::root()
@@ -157,8 +159,8 @@ void TestDalInspect::root()
     if (giveRoot)
         arguments = QStringList{QStringLiteral("--root"), tree.root()} + arguments;
     const QString startDirectory = start == QLatin1String("tree") ? tree.root()
-                                   : start == QLatin1String("other") ? other.root()
-                                                                     : empty.root();
+        : start == QLatin1String("other")                         ? other.root()
+                                                                  : empty.root();
     const QStringList lines = inspect(arguments, startDirectory).lines();
     QCOMPARE(lines.value(0), firstLine.replace(QLatin1String("<root>"), tree.root()));
     // Paths print relative to where dal-inspect started when they lie inside it.
@@ -178,11 +180,12 @@ void TestDalInspect::exitStatus_data()
     QTest::newRow("a warning passes") << "warning" << QStringList()
                                       << QStringList{kWarning, "check: 1 device, 4 files, 0 errors, 1 warning"} << 0;
     QTest::newRow("--werror fails on a warning")
-        << "warning" << QStringList{"--werror"} << QStringList{kWarning, "check: 1 device, 4 files, 0 errors, 1 warning"}
-        << 1;
+        << "warning" << QStringList{"--werror"}
+        << QStringList{kWarning, "check: 1 device, 4 files, 0 errors, 1 warning"} << 1;
     QTest::newRow("--quiet prints findings only") << "error" << QStringList{"--quiet"} << QStringList{kError} << 1;
     QTest::newRow("unknown format") << "" << QStringList{"--format", "xml"} << QStringList() << 2;
-    QTest::newRow("--json with another format") << "" << QStringList{"--json", "--format", "sarif"} << QStringList() << 2;
+    QTest::newRow("--json with another format")
+        << "" << QStringList{"--json", "--format", "sarif"} << QStringList() << 2;
     QTest::newRow("no device_list.xml") << "no tree" << QStringList() << QStringList() << 2;
     QTest::newRow("no root") << "no root" << QStringList() << QStringList() << 2;
 }
@@ -198,8 +201,8 @@ void TestDalInspect::exitStatus()
     if (!mistake.startsWith(QLatin1String("no ")))
         writeTree(tree, mistake);
     const QString root = mistake == QLatin1String("no root") ? tree.path(QStringLiteral("missing")) : tree.root();
-    const Run run = inspect(QStringList{QStringLiteral("--root"), root, QStringLiteral("check")} + arguments,
-                            tree.root());
+    const Run run
+        = inspect(QStringList{QStringLiteral("--root"), root, QStringLiteral("check")} + arguments, tree.root());
     QStringList lines = run.lines();
     if (!arguments.contains(QStringLiteral("--quiet")) && !lines.isEmpty() && exitCode != 2)
         QCOMPARE(lines.takeFirst(), QStringLiteral("checking ") + root);
@@ -222,10 +225,14 @@ void TestDalInspect::json()
         QCOMPARE(document.value("rootOrigin").toString(), QStringLiteral("option"));
         const QJsonArray findings = document.value("findings").toArray();
         QCOMPARE(findings.size(), 1);
-        const QJsonObject expected{{"file", tree.path("dev1/s.xml")}, {"line", 4}, {"column", 1},
-                                   {"severity", "error"}, {"rule", "unknown-element"},
+        const QJsonObject expected{{"file", tree.path("dev1/s.xml")},
+                                   {"line", 4},
+                                   {"column", 1},
+                                   {"severity", "error"},
+                                   {"rule", "unknown-element"},
                                    {"message", "<Feild> is not read in <Command>; did you mean <Field>?"},
-                                   {"device", "DEV1"}, {"reader", "settings"}};
+                                   {"device", "DEV1"},
+                                   {"reader", "settings"}};
         QCOMPARE(findings.first().toObject(), expected);
         QCOMPARE(document.value("summary").toObject(),
                  (QJsonObject{{"devices", 1}, {"files", 4}, {"errors", 1}, {"warnings", 0}}));
@@ -238,7 +245,8 @@ void TestDalInspect::sarif()
 {
     FixtureTree tree;
     writeTree(tree, QStringLiteral("error"));
-    const Run run = inspect({QStringLiteral("check"), QStringLiteral("--format"), QStringLiteral("sarif")}, tree.root());
+    const Run run
+        = inspect({QStringLiteral("check"), QStringLiteral("--format"), QStringLiteral("sarif")}, tree.root());
     const QJsonObject log = parse(run.out);
     QCOMPARE(log.value("version").toString(), QStringLiteral("2.1.0"));
     QVERIFY(log.value("$schema").toString().contains(QLatin1String("sarif-2.1.0")));
@@ -251,8 +259,8 @@ void TestDalInspect::sarif()
     QCOMPARE(rules.at(result.value("ruleIndex").toInt()).toObject().value("id").toString(),
              QStringLiteral("unknown-element"));
     QCOMPARE(result.value("level").toString(), QStringLiteral("error"));
-    const QJsonObject location =
-        result.value("locations").toArray().first().toObject().value("physicalLocation").toObject();
+    const QJsonObject location
+        = result.value("locations").toArray().first().toObject().value("physicalLocation").toObject();
     QCOMPARE(location.value("artifactLocation").toObject(),
              (QJsonObject{{"uri", "dev1/s.xml"}, {"uriBaseId", "STARTDIR"}}));
     QCOMPARE(location.value("region").toObject(), (QJsonObject{{"startLine", 4}, {"startColumn", 1}}));
@@ -268,8 +276,7 @@ void TestDalInspect::jsonIsOneDocument_data()
     QTest::addColumn<int>("exitCode");
 
     QTest::newRow("check") << QStringList{"check"} << "summary" << 0;
-    QTest::newRow("faulty packet field printed by the library")
-        << QStringList{"packet", "bad"} << "libraryOutput" << 1;
+    QTest::newRow("faulty packet field printed by the library") << QStringList{"packet", "bad"} << "libraryOutput" << 1;
     QTest::newRow("missing root") << QStringList{"--root", "/no/such/dal/root", "devices"} << "errors" << 1;
 }
 

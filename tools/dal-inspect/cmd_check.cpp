@@ -46,11 +46,10 @@ CheckResult check(CommandContext const &context)
     }
     lint.lintSharedFiles(devices);
     const QSet<QString> &located = lint.locatedFiles();
-    result.findings.erase(std::remove_if(result.findings.begin(), result.findings.end(),
-                                         [&](Finding const &finding) {
-                                             return finding.line == 0 && located.contains(finding.file);
-                                         }),
-                          result.findings.end());
+    result.findings.erase(
+        std::remove_if(result.findings.begin(), result.findings.end(),
+                       [&](Finding const &finding) { return finding.line == 0 && located.contains(finding.file); }),
+        result.findings.end());
     result.findings += lint.findings();
     result.devices = devices.size();
     result.files = lint.fileCount();
@@ -62,7 +61,8 @@ int runCheck(CommandContext &context, Report &report)
 {
     const bool json = context.parser.isSet(QStringLiteral("json"));
     const QString format = context.parser.isSet(kFormat) ? context.parser.value(kFormat)
-                                                         : json ? QStringLiteral("json") : QStringLiteral("text");
+        : json                                           ? QStringLiteral("json")
+                                                         : QStringLiteral("text");
     if (!QStringList{"text", "json", "sarif"}.contains(format))
         return usageError(context, QStringLiteral("unknown format \"%1\": use text, json or sarif").arg(format));
     if (json && format != QLatin1String("json"))
@@ -121,10 +121,10 @@ QString checkHelp()
                "  cd /path/to/config/xml && dal-inspect check\n"
                "  dal-inspect --root /path/to/config/xml check --format sarif > check.sarif\n\n"
                "Rules:\n\n")
-           + rules
-           + QStringLiteral("\nExit status: 0 without findings or with warnings only, 1 with errors (or "
-                            "warnings, with --werror), 2 on a usage error or when the root holds no "
-                            "configuration tree.");
+        + rules
+        + QStringLiteral("\nExit status: 0 without findings or with warnings only, 1 with errors (or "
+                         "warnings, with --werror), 2 on a usage error or when the root holds no "
+                         "configuration tree.");
 }
 
 const CommandRegistration registration({

@@ -55,11 +55,10 @@ QString absentText(int flags, QString const &defaultValue, Type type)
 QString uniqueText(Unique const &unique)
 {
     const QString key = unique.key == QLatin1String(".") ? QStringLiteral("text")
-                        : unique.key.startsWith(QLatin1Char('@')) ? code(unique.key.mid(1)) + QStringLiteral(" attribute")
-                                                                 : code(unique.key);
+        : unique.key.startsWith(QLatin1Char('@'))        ? code(unique.key.mid(1)) + QStringLiteral(" attribute")
+                                                         : code(unique.key);
     return QStringLiteral("- No two %1 %2 have the same %3 (%4).\n")
-        .arg(code(unique.element), unique.inFile ? QStringLiteral("in the file") : QStringLiteral("in one parent"),
-             key,
+        .arg(code(unique.element), unique.inFile ? QStringLiteral("in the file") : QStringLiteral("in one parent"), key,
              unique.laterReplaces ? QStringLiteral("a later one replaces an earlier one")
                                   : QStringLiteral("lookups find the first one"));
 }
@@ -81,15 +80,15 @@ QString kindSection(FileKind const &kind)
                          valueText(element.type, element.flags, element.keywords),
                          absentText(element.flags, element.defaultValue, element.type), element.about);
         for (const Attribute &attribute : element.attributes)
-            attributes += QStringLiteral("| %1 | %2 | %3 | %4 | %5 |\n")
-                              .arg(code(element.name), code(attribute.name),
-                                   valueText(attribute.type, attribute.flags, attribute.keywords),
-                                   absentText(attribute.flags, attribute.defaultValue, attribute.type),
-                                   attribute.about);
+            attributes
+                += QStringLiteral("| %1 | %2 | %3 | %4 | %5 |\n")
+                       .arg(code(element.name), code(attribute.name),
+                            valueText(attribute.type, attribute.flags, attribute.keywords),
+                            absentText(attribute.flags, attribute.defaultValue, attribute.type), attribute.about);
     }
     if (!attributes.isEmpty())
         text += QStringLiteral("\n| Element | Attribute | Value | Absent | Meaning |\n|---|---|---|---|---|\n")
-                + attributes;
+            + attributes;
     if (!kind.unique.isEmpty()) {
         text += QStringLiteral("\nNames that must differ:\n\n");
         for (const Unique &unique : kind.unique)
@@ -99,7 +98,8 @@ QString kindSection(FileKind const &kind)
         text += QStringLiteral("\nThe keys:\n\n");
         for (const FileKind &keyed : fileKinds()) {
             if (!keyed.configKey.isEmpty())
-                text += QStringLiteral("- %1: [%2](#%3)\n").arg(code(keyed.configKey), keyed.title, anchor(keyed.title));
+                text
+                    += QStringLiteral("- %1: [%2](#%3)\n").arg(code(keyed.configKey), keyed.title, anchor(keyed.title));
         }
     }
     return text + QStringLiteral("\nExample:\n\n```xml\n%1```\n\n").arg(kind.example);

@@ -8,7 +8,7 @@ struct RootChoice
 {
     enum Origin { Option, CurrentDirectory, Sample };
 
-    QString root;           // absolute, with a trailing "/"
+    QString root; // absolute, with a trailing "/"
     Origin origin = Option;
     QString startDirectory; // the working directory dal-inspect was started in
 };

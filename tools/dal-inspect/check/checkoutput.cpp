@@ -33,9 +33,12 @@ QString shownPath(QString const &file, QString const &startDirectory)
 QString originName(RootChoice::Origin origin)
 {
     switch (origin) {
-    case RootChoice::Option: return QStringLiteral("option");
-    case RootChoice::CurrentDirectory: return QStringLiteral("current directory");
-    case RootChoice::Sample: return QStringLiteral("bundled sample");
+    case RootChoice::Option:
+        return QStringLiteral("option");
+    case RootChoice::CurrentDirectory:
+        return QStringLiteral("current directory");
+    case RootChoice::Sample:
+        return QStringLiteral("bundled sample");
     }
     return QString();
 }
@@ -57,7 +60,9 @@ void settle(CheckResult *result)
     QSet<QString> seen;
     for (const Finding &finding : qAsConst(findings)) {
         const QString key = QStringLiteral("%1\n%2\n%3\n%4\n%5")
-                                .arg(finding.file).arg(finding.line).arg(finding.column)
+                                .arg(finding.file)
+                                .arg(finding.line)
+                                .arg(finding.column)
                                 .arg(finding.rule, finding.message);
         if (!seen.contains(key)) {
             seen.insert(key);
@@ -73,7 +78,8 @@ void settle(CheckResult *result)
 QString rootLine(CheckResult const &result)
 {
     switch (result.root.origin) {
-    case RootChoice::Option: return QStringLiteral("checking %1").arg(result.root.root);
+    case RootChoice::Option:
+        return QStringLiteral("checking %1").arg(result.root.root);
     case RootChoice::CurrentDirectory:
         return QStringLiteral("checking %1, the current directory").arg(result.root.root);
     case RootChoice::Sample:
@@ -93,7 +99,8 @@ QString findingLine(Finding const &finding, QString const &startDirectory)
 
 QString summaryLine(CheckResult const &result)
 {
-    QString line = QStringLiteral("check: %1, %2, ").arg(plural(result.devices, "device"), plural(result.files, "file"));
+    QString line
+        = QStringLiteral("check: %1, %2, ").arg(plural(result.devices, "device"), plural(result.files, "file"));
     if (result.findings.isEmpty())
         return line + QStringLiteral("no findings");
     return line + QStringLiteral("%1, %2").arg(plural(result.errors, "error"), plural(result.warnings, "warning"));
@@ -117,11 +124,12 @@ Report jsonReport(CheckResult const &result)
         .insert(QStringLiteral("root"), result.root.root)
         .insert(QStringLiteral("rootOrigin"), originName(result.root.origin))
         .insert(QStringLiteral("findings"), findings)
-        .insert(QStringLiteral("summary"), Report::object()
-                                               .insert(QStringLiteral("devices"), result.devices)
-                                               .insert(QStringLiteral("files"), result.files)
-                                               .insert(QStringLiteral("errors"), result.errors)
-                                               .insert(QStringLiteral("warnings"), result.warnings))
+        .insert(QStringLiteral("summary"),
+                Report::object()
+                    .insert(QStringLiteral("devices"), result.devices)
+                    .insert(QStringLiteral("files"), result.files)
+                    .insert(QStringLiteral("errors"), result.errors)
+                    .insert(QStringLiteral("warnings"), result.warnings))
         .insert(QStringLiteral("errors"), Report::list());
 }
 
@@ -159,14 +167,15 @@ QString sarifLog(CheckResult const &result)
         results.append(entry);
     }
     const QJsonObject run{
-        {"tool", QJsonObject{{"driver", QJsonObject{{"name", "dal-inspect"},
-                                                    {"version", QStringLiteral(DAL_INSPECT_VERSION)},
-                                                    {"rules", rules}}}}},
+        {"tool",
+         QJsonObject{{"driver",
+                      QJsonObject{{"name", "dal-inspect"},
+                                  {"version", QStringLiteral(DAL_INSPECT_VERSION)},
+                                  {"rules", rules}}}}},
         {"originalUriBaseIds",
          QJsonObject{{"STARTDIR", QJsonObject{{"uri", QUrl::fromLocalFile(base).toString(QUrl::FullyEncoded)}}}}},
         {"results", results}};
-    const QJsonObject log{{"$schema", "https://json.schemastore.org/sarif-2.1.0.json"},
-                          {"version", "2.1.0"},
-                          {"runs", QJsonArray{run}}};
+    const QJsonObject log{
+        {"$schema", "https://json.schemastore.org/sarif-2.1.0.json"}, {"version", "2.1.0"}, {"runs", QJsonArray{run}}};
     return QString::fromUtf8(QJsonDocument(log).toJson(QJsonDocument::Indented));
 }

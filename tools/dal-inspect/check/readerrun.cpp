@@ -91,8 +91,7 @@ void ReaderRun::finish(QString const &device, char const *reader, QString const 
     DALCommon::clearErrorList();
 }
 
-template <typename Reader>
-void ReaderRun::runPlain(QString const &device, char const *reader, char const *file)
+template <typename Reader> void ReaderRun::runPlain(QString const &device, char const *reader, char const *file)
 {
     const QString directory = begin(device, file);
     if (directory.isEmpty())

@@ -18,7 +18,10 @@
 class ReaderRun
 {
 public:
-    explicit ReaderRun(QList<Finding> *findings) : m_findings(findings) {}
+    explicit ReaderRun(QList<Finding> *findings)
+        : m_findings(findings)
+    {
+    }
 
     // device_list.xml in the configuration root; the devices of its groups,
     // each once, in order.
@@ -28,8 +31,7 @@ public:
 private:
     void runReaders(QString const &device);
     // A reader constructed from the device name alone, which reads one file.
-    template <typename Reader>
-    void runPlain(QString const &device, char const *reader, char const *file);
+    template <typename Reader> void runPlain(QString const &device, char const *reader, char const *file);
     // The directory device_config.xml gives for the reader's file, or empty
     // when the reader is not configured.
     QString begin(QString const &device, char const *file);

@@ -155,8 +155,9 @@ QStringList readParameters(XmlTree const &tree, Entries const &entries, FindingS
     }
     for (int followed = 0; followed < tree.size(); ++followed) {
         const QString name = tree.at(followed).text.trimmed();
-        if (!known(entries, followed, "Parameter") || tree.at(tree.at(followed).parent).name != QLatin1String("Dependency")
-            || name.isEmpty() || parameters.contains(name))
+        if (!known(entries, followed, "Parameter")
+            || tree.at(tree.at(followed).parent).name != QLatin1String("Dependency") || name.isEmpty()
+            || parameters.contains(name))
             continue;
         sink.at(tree, followed, QStringLiteral("unknown-reference"),
                 QStringLiteral("parameter \"%1\" that the dependency follows is not defined in this file%2")
@@ -165,8 +166,8 @@ QStringList readParameters(XmlTree const &tree, Entries const &entries, FindingS
     return parameters;
 }
 
-void checkMapping(XmlTree const &tree, Entries const &entries, QStringList const *parameters,
-                  CommandTable const &table, FindingSink &sink)
+void checkMapping(XmlTree const &tree, Entries const &entries, QStringList const *parameters, CommandTable const &table,
+                  FindingSink &sink)
 {
     for (int mapping = 0; mapping < tree.size(); ++mapping) {
         if (!known(entries, mapping, "parameter"))
@@ -211,7 +212,8 @@ void checkDefaults(XmlTree const &tree, Entries const &entries, FindingSink &sin
     const int at = categories.indexOf(category);
     if (at < 0) {
         sink.at(tree, defCategory, QStringLiteral("unknown-reference"),
-                QStringLiteral("category \"%1\" is not defined in this file%2").arg(category, didYouMean(category, categories)));
+                QStringLiteral("category \"%1\" is not defined in this file%2")
+                    .arg(category, didYouMean(category, categories)));
         return;
     }
     QStringList settings;
@@ -269,8 +271,9 @@ void checkRanges(XmlTree const &tree, Entries const &entries, QString const &own
                 continue;
             const bool fallback = frontEnds && range.min == 0 && range.max == 0;
             if (range.min > range.max) {
-                sink.at(tree, rangeElement, QStringLiteral("bad-value"),
-                        QStringLiteral("range %1..%2 holds no frequency: Min is above Max").arg(range.min).arg(range.max));
+                sink.at(
+                    tree, rangeElement, QStringLiteral("bad-value"),
+                    QStringLiteral("range %1..%2 holds no frequency: Min is above Max").arg(range.min).arg(range.max));
                 continue;
             }
             for (const Range &before : qAsConst(earlier)) {
@@ -280,7 +283,10 @@ void checkRanges(XmlTree const &tree, Entries const &entries, QString const &own
                 const bool hidden = before.min <= range.min && range.max <= before.max;
                 sink.at(tree, rangeElement, QStringLiteral("overlapping-range"),
                         QStringLiteral("range %1..%2 overlaps %3..%4 on line %5, which is tried first%6")
-                            .arg(range.min).arg(range.max).arg(before.min).arg(before.max)
+                            .arg(range.min)
+                            .arg(range.max)
+                            .arg(before.min)
+                            .arg(before.max)
                             .arg(tree.at(before.element).line)
                             .arg(hidden ? QStringLiteral(": this one is never used") : QString()));
                 break;
@@ -297,9 +303,10 @@ void checkIoPins(XmlTree const &tree, Entries const &entries, FindingSink &sink)
         if (known(entries, element, "Register")) {
             const XmlTree::Attribute *translate = tree.attribute(element, QStringLiteral("translateName"));
             if (translate && !translate->value.isEmpty() && translate->value.split(QLatin1Char(':')).size() != 2)
-                sink.at(tree, element, QStringLiteral("bad-value"),
-                        QStringLiteral("\"translateName\" of <Register> holds \"%1\", not old:new").arg(translate->value),
-                        QStringLiteral("translateName"));
+                sink.at(
+                    tree, element, QStringLiteral("bad-value"),
+                    QStringLiteral("\"translateName\" of <Register> holds \"%1\", not old:new").arg(translate->value),
+                    QStringLiteral("translateName"));
         }
         if (!known(entries, element, "IoPin"))
             continue;
@@ -338,9 +345,9 @@ void checkPacket(XmlTree const &tree, Entries const &entries, FindingSink &sink)
                         QStringLiteral("<%1> holds \"%2\", not a %3 number: this field and every field after it "
                                        "are dropped")
                             .arg(QLatin1String(name), tree.at(element).text.trimmed(),
-                                 type == QLatin1String("binary") ? QStringLiteral("binary")
-                                 : type == QLatin1String("decimal") ? QStringLiteral("decimal")
-                                                                    : QStringLiteral("hexadecimal")));
+                                 type == QLatin1String("binary")        ? QStringLiteral("binary")
+                                     : type == QLatin1String("decimal") ? QStringLiteral("decimal")
+                                                                        : QStringLiteral("hexadecimal")));
         }
     }
 }

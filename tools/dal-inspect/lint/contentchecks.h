@@ -36,8 +36,8 @@ void checkCommandNames(XmlTree const &tree, Entries const &entries, CommandTable
 QStringList readParameters(XmlTree const &tree, Entries const &entries, FindingSink &sink);
 
 // Parameter names and commands of param_cmd_mapping.xml that nothing defines.
-void checkMapping(XmlTree const &tree, Entries const &entries, QStringList const *parameters,
-                  CommandTable const &table, FindingSink &sink);
+void checkMapping(XmlTree const &tree, Entries const &entries, QStringList const *parameters, CommandTable const &table,
+                  FindingSink &sink);
 
 // DefCategory and DefSetting of categories.xml.
 void checkDefaults(XmlTree const &tree, Entries const &entries, FindingSink &sink);

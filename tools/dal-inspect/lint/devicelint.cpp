@@ -78,10 +78,12 @@ QHash<QString, QStringList> TreeLint::lintDeviceConfig(Parsed const &config)
         const XmlTree::Attribute *key = tree.attribute(path, QStringLiteral("file"));
         if (!config.entries.at(path) || !key)
             continue;
-        const QString phy = tree.attribute(path, QStringLiteral("phy")) ? tree.attribute(path, "phy")->value : QString();
-        const QString version =
-            tree.attribute(path, QStringLiteral("version")) ? tree.attribute(path, "version")->value : QString();
-        const Entry entry{path, key->value, tree.at(path).text, key->value + '\n' + phy.toLower() + '\n' + version.toLower()};
+        const QString phy
+            = tree.attribute(path, QStringLiteral("phy")) ? tree.attribute(path, "phy")->value : QString();
+        const QString version
+            = tree.attribute(path, QStringLiteral("version")) ? tree.attribute(path, "version")->value : QString();
+        const Entry entry{path, key->value, tree.at(path).text,
+                          key->value + '\n' + phy.toLower() + '\n' + version.toLower()};
         const auto earlier = last.constFind(entry.id);
         if (earlier != last.cend())
             m_sink.at(tree, entries.at(*earlier).element, QStringLiteral("duplicate"),
@@ -108,17 +110,18 @@ QHash<QString, QStringList> TreeLint::lintDeviceConfig(Parsed const &config)
             m_sink.at(tree, entry.element, QStringLiteral("empty-path"),
                       QStringLiteral("the path of \"%1\" is empty, so its reader finds no directory").arg(entry.key));
         } else if (entry.directory != entry.directory.trimmed()) {
-            m_sink.at(tree, entry.element, QStringLiteral("bad-value"),
-                      QStringLiteral("<path> holds %1: its blanks are part of the directory").arg(quoted(entry.directory)));
+            m_sink.at(
+                tree, entry.element, QStringLiteral("bad-value"),
+                QStringLiteral("<path> holds %1: its blanks are part of the directory").arg(quoted(entry.directory)));
         } else {
             const bool read = last.value(entry.id) == i && entry.id.endsWith(QLatin1String("\n\n"));
             if (isDirectoryKind(*kind)) {
                 bool dedicated = true;
                 for (const Entry &other : entries) {
                     dedicated = dedicated
-                                && (other.element == entry.element
-                                    || QFileInfo(other.directory).absoluteFilePath()
-                                           != QFileInfo(entry.directory).absoluteFilePath());
+                        && (other.element == entry.element
+                            || QFileInfo(other.directory).absoluteFilePath()
+                                != QFileInfo(entry.directory).absoluteFilePath());
                 }
                 const QStringList found = checkDirectoryEntry(tree, entry.element, entry.directory, *kind, dedicated);
                 if (read)
@@ -163,7 +166,8 @@ QString TreeLint::checkFileEntry(XmlTree const &config, int path, QString const 
 QStringList TreeLint::checkDirectoryEntry(XmlTree const &config, int path, QString const &directory,
                                           FileKind const &kind, bool dedicated)
 {
-    const QString what = kind.id == QLatin1String("pasettings") ? QStringLiteral("PA table") : QStringLiteral("override");
+    const QString what
+        = kind.id == QLatin1String("pasettings") ? QStringLiteral("PA table") : QStringLiteral("override");
     if (!QFileInfo(directory).isDir()) {
         const QString other = pathIgnoringCase(directory);
         if (!other.isEmpty())

@@ -22,7 +22,10 @@ class FileLint
 {
 public:
     FileLint(FileKind const &kind, XmlTree const &tree, FindingSink &sink)
-        : m_kind(kind), m_tree(tree), m_sink(sink), m_entries(tree.size(), nullptr)
+        : m_kind(kind)
+        , m_tree(tree)
+        , m_sink(sink)
+        , m_entries(tree.size(), nullptr)
     {
     }
 

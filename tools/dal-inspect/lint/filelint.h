@@ -14,7 +14,6 @@
 // values the reader turns into 0, empty or a default, and names that must
 // differ. Returns the vocabulary entry of every element (null for an
 // element that is not known where it stands, and for everything inside it).
-QVector<Vocabulary::Element const *> lintFile(Vocabulary::FileKind const &kind, XmlTree const &tree,
-                                              FindingSink &sink);
+QVector<Vocabulary::Element const *> lintFile(Vocabulary::FileKind const &kind, XmlTree const &tree, FindingSink &sink);
 
 #endif // DALINSPECT_LINT_FILELINT_H

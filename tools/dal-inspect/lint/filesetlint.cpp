@@ -82,13 +82,16 @@ void TreeLint::lintSettings(QString const &categories)
                 checkCommandNames(parsed.tree, parsed.entries, m_commands, m_sink);
                 int nameElement = -1;
                 for (int element : parsed.tree.all(QStringLiteral("Name"))) {
-                    if (parsed.entries.at(element) && parsed.tree.at(parsed.tree.at(element).parent).name
-                                                          == QLatin1String("setting"))
+                    if (parsed.entries.at(element)
+                        && parsed.tree.at(parsed.tree.at(element).parent).name == QLatin1String("setting"))
                         nameElement = element;
                 }
-                m_settingNames.insert(path, nameElement < 0 ? Place() : Place{path, parsed.tree.at(nameElement).line,
-                                                                              parsed.tree.at(nameElement).column});
-                m_settingNameText.insert(path, nameElement < 0 ? QString() : parsed.tree.at(nameElement).text.trimmed());
+                m_settingNames.insert(path,
+                                      nameElement < 0 ? Place()
+                                                      : Place{path, parsed.tree.at(nameElement).line,
+                                                              parsed.tree.at(nameElement).column});
+                m_settingNameText.insert(path,
+                                         nameElement < 0 ? QString() : parsed.tree.at(nameElement).text.trimmed());
                 for (int function : parsed.tree.all(QStringLiteral("TestFunc"))) {
                     for (int named : parsed.tree.at(function).children) {
                         const QString tfFile = parsed.tree.at(named).text.trimmed();
@@ -128,7 +131,8 @@ void TreeLint::missingFile(XmlTree const &tree, int element, QString const &dire
                       .arg(what, file, other));
         return;
     }
-    m_sink.at(tree, element, QStringLiteral("missing-file"), QStringLiteral("%1 \"%2\" does not exist").arg(what, file));
+    m_sink.at(tree, element, QStringLiteral("missing-file"),
+              QStringLiteral("%1 \"%2\" does not exist").arg(what, file));
     m_located.insert(missingPath(directory, file));
 }
 

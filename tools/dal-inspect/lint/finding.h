@@ -11,14 +11,14 @@ struct Finding
 {
     enum Severity { Error, Warning };
 
-    QString file;    // absolute path; empty when no file is at fault
-    int line = 0;    // 1-based; 0 when the finding is about the whole file
+    QString file; // absolute path; empty when no file is at fault
+    int line = 0; // 1-based; 0 when the finding is about the whole file
     int column = 0;
     Severity severity = Error;
     QString rule;
     QString message;
-    QString device;  // the device whose files hold it; empty for the tree's own files
-    QString reader;  // the reader (or host document) of the file
+    QString device; // the device whose files hold it; empty for the tree's own files
+    QString reader; // the reader (or host document) of the file
 };
 
 // The rules of "dal-inspect check", in the order of their documentation.
@@ -35,7 +35,10 @@ QList<Rule> const &checkRules();
 class FindingSink
 {
 public:
-    explicit FindingSink(QList<Finding> *findings) : m_findings(findings) {}
+    explicit FindingSink(QList<Finding> *findings)
+        : m_findings(findings)
+    {
+    }
 
     void setDevice(QString const &device) { m_device = device; }
     void setReader(QString const &reader) { m_reader = reader; }

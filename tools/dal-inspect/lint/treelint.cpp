@@ -6,7 +6,11 @@
 #include <QDir>
 #include <QFileInfo>
 
-TreeLint::TreeLint(QString const &root) : m_root(root), m_sink(&m_findings) {}
+TreeLint::TreeLint(QString const &root)
+    : m_root(root)
+    , m_sink(&m_findings)
+{
+}
 
 bool TreeLint::lint(QString const &kindId, QString const &path, Parsed *parsed)
 {

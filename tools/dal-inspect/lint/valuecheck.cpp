@@ -17,7 +17,8 @@ QString quoted(QString const &text)
 QString flagProblem(QString const &text, bool readsYes)
 {
     const QString plain = text.trimmed().toLower();
-    const bool meansYes = plain == QLatin1String("yes") || plain == QLatin1String("true") || plain == QLatin1String("1");
+    const bool meansYes
+        = plain == QLatin1String("yes") || plain == QLatin1String("true") || plain == QLatin1String("1");
     const bool meansNo = plain == QLatin1String("no") || plain == QLatin1String("false") || plain == QLatin1String("0");
     if ((meansYes && readsYes) || (meansNo && !readsYes))
         return QString();
@@ -89,12 +90,14 @@ QString conversionProblem(Type type, int flags, QString const &text)
     switch (type) {
     case Type::Integer:
         text.toInt(&ok);
-        return ok || reported ? QString() : QStringLiteral("holds %1, not a decimal integer: it reads as 0").arg(quoted(text));
+        return ok || reported ? QString()
+                              : QStringLiteral("holds %1, not a decimal integer: it reads as 0").arg(quoted(text));
     case Type::Unsigned8:
     case Type::Unsigned16: {
         const qlonglong value = text.toLongLong(&ok);
         if (!ok)
-            return reported ? QString() : QStringLiteral("holds %1, not a decimal number: it reads as 0").arg(quoted(text));
+            return reported ? QString()
+                            : QStringLiteral("holds %1, not a decimal number: it reads as 0").arg(quoted(text));
         // The reader converts an 8-bit value as 16 bits, a 16-bit one as 32.
         const qlonglong largest = type == Type::Unsigned8 ? 0xFF : 0xFFFF;
         const qlonglong converted = type == Type::Unsigned8 ? 0xFFFF : 0xFFFFFFFFll;
@@ -106,7 +109,8 @@ QString conversionProblem(Type type, int flags, QString const &text)
     case Type::Hex32: {
         const qulonglong value = text.toULongLong(&ok, 16);
         if (!ok || value > 0xFFFFFFFFull)
-            return reported ? QString() : QStringLiteral("holds %1, not a hexadecimal number: it reads as 0").arg(quoted(text));
+            return reported ? QString()
+                            : QStringLiteral("holds %1, not a hexadecimal number: it reads as 0").arg(quoted(text));
         if (type == Type::Hex32 || value <= 0xFFFF)
             return QString();
         return QStringLiteral("holds %1, above 0xFFFF: it reads as 0x%2")
@@ -142,7 +146,8 @@ QString valueProblem(Type type, int flags, QString const &text, QStringList cons
         return flagProblem(text, text.toUpper() != QLatin1String("NO"));
     case Type::TrueFlag: {
         const QString plain = text.toLower();
-        return flagProblem(text, plain == QLatin1String("yes") || plain == QLatin1String("true") || plain == QLatin1String("1"));
+        return flagProblem(
+            text, plain == QLatin1String("yes") || plain == QLatin1String("true") || plain == QLatin1String("1"));
     }
     case Type::Access:
         if (text.contains(QLatin1Char('w')) && !text.contains(QLatin1Char('W')))

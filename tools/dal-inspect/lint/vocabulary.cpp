@@ -78,28 +78,50 @@ FileKind const *kindOfConfigKey(QString const &key)
 QString describe(Type type)
 {
     switch (type) {
-    case Type::None: return QStringLiteral("elements only");
-    case Type::Text: return QStringLiteral("text");
-    case Type::Name: return QStringLiteral("name");
-    case Type::File: return QStringLiteral("file name");
-    case Type::Directory: return QStringLiteral("directory");
-    case Type::FileKey: return QStringLiteral("file key");
-    case Type::NameList: return QStringLiteral("names, comma-separated");
-    case Type::Integer: return QStringLiteral("decimal integer");
-    case Type::Unsigned8: return QStringLiteral("decimal, 0 to 255");
-    case Type::Unsigned16: return QStringLiteral("decimal, 0 to 65535");
-    case Type::Hex16: return QStringLiteral("hexadecimal, 0 to 0xFFFF");
-    case Type::Hex32: return QStringLiteral("hexadecimal, 0 to 0xFFFFFFFF");
-    case Type::Number: return QStringLiteral("decimal number");
-    case Type::IndexRange: return QStringLiteral("first..last, 0 to 255");
-    case Type::ByteList: return QStringLiteral("bytes 0 to 255, comma-separated");
-    case Type::YesNo: return QStringLiteral("yes or no (any text holding \"no\" is no)");
-    case Type::NoFlag: return QStringLiteral("yes or no (only \"no\" is no)");
-    case Type::TrueFlag: return QStringLiteral("yes or no (only yes, true and 1 are yes)");
-    case Type::Access: return QStringLiteral("R or RW (an upper-case W is writable)");
-    case Type::Keyword: return QStringLiteral("keyword");
-    case Type::Choice: return QStringLiteral("one of");
-    case Type::PacketNumber: return QStringLiteral("unsigned, in the field's base");
+    case Type::None:
+        return QStringLiteral("elements only");
+    case Type::Text:
+        return QStringLiteral("text");
+    case Type::Name:
+        return QStringLiteral("name");
+    case Type::File:
+        return QStringLiteral("file name");
+    case Type::Directory:
+        return QStringLiteral("directory");
+    case Type::FileKey:
+        return QStringLiteral("file key");
+    case Type::NameList:
+        return QStringLiteral("names, comma-separated");
+    case Type::Integer:
+        return QStringLiteral("decimal integer");
+    case Type::Unsigned8:
+        return QStringLiteral("decimal, 0 to 255");
+    case Type::Unsigned16:
+        return QStringLiteral("decimal, 0 to 65535");
+    case Type::Hex16:
+        return QStringLiteral("hexadecimal, 0 to 0xFFFF");
+    case Type::Hex32:
+        return QStringLiteral("hexadecimal, 0 to 0xFFFFFFFF");
+    case Type::Number:
+        return QStringLiteral("decimal number");
+    case Type::IndexRange:
+        return QStringLiteral("first..last, 0 to 255");
+    case Type::ByteList:
+        return QStringLiteral("bytes 0 to 255, comma-separated");
+    case Type::YesNo:
+        return QStringLiteral("yes or no (any text holding \"no\" is no)");
+    case Type::NoFlag:
+        return QStringLiteral("yes or no (only \"no\" is no)");
+    case Type::TrueFlag:
+        return QStringLiteral("yes or no (only yes, true and 1 are yes)");
+    case Type::Access:
+        return QStringLiteral("R or RW (an upper-case W is writable)");
+    case Type::Keyword:
+        return QStringLiteral("keyword");
+    case Type::Choice:
+        return QStringLiteral("one of");
+    case Type::PacketNumber:
+        return QStringLiteral("unsigned, in the field's base");
     }
     return QString();
 }

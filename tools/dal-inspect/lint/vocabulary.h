@@ -12,37 +12,37 @@
 namespace Vocabulary {
 
 enum class Type {
-    None,         // holds elements, no text of its own
-    Text,         // any text, kept as written
-    Name,         // a name that lookups or other files use; not empty
-    File,         // a file name, relative to the directory of the file naming it
-    Directory,    // a directory: absolute, or relative to the host's working directory
-    FileKey,      // a configuration file name that a reader asks device_config.xml for
-    NameList,     // names separated by commas, without blanks
-    Integer,      // decimal integer
-    Unsigned8,    // unsigned decimal, 0 to 255
-    Unsigned16,   // unsigned decimal, 0 to 65535
-    Hex16,        // unsigned hexadecimal ("0x" allowed), 0 to 0xFFFF
-    Hex32,        // unsigned hexadecimal ("0x" allowed), 0 to 0xFFFFFFFF
-    Number,       // decimal number, with or without a fraction
-    IndexRange,   // "first..last", decimal, 0 to 255
-    ByteList,     // decimal numbers 0 to 255 separated by commas
-    YesNo,        // "yes" or "no"; any text holding "no" reads as no
-    NoFlag,       // "yes" or "no"; only "no" reads as no
-    TrueFlag,     // "yes" or "no"; only "yes", "true" and "1" read as yes
-    Access,       // "R" or "RW"; an upper-case W makes it writable
-    Keyword,      // holds one of the keywords, found without regard to case
-    Choice,       // exactly one of the keywords, without regard to case
+    None, // holds elements, no text of its own
+    Text, // any text, kept as written
+    Name, // a name that lookups or other files use; not empty
+    File, // a file name, relative to the directory of the file naming it
+    Directory, // a directory: absolute, or relative to the host's working directory
+    FileKey, // a configuration file name that a reader asks device_config.xml for
+    NameList, // names separated by commas, without blanks
+    Integer, // decimal integer
+    Unsigned8, // unsigned decimal, 0 to 255
+    Unsigned16, // unsigned decimal, 0 to 65535
+    Hex16, // unsigned hexadecimal ("0x" allowed), 0 to 0xFFFF
+    Hex32, // unsigned hexadecimal ("0x" allowed), 0 to 0xFFFFFFFF
+    Number, // decimal number, with or without a fraction
+    IndexRange, // "first..last", decimal, 0 to 255
+    ByteList, // decimal numbers 0 to 255 separated by commas
+    YesNo, // "yes" or "no"; any text holding "no" reads as no
+    NoFlag, // "yes" or "no"; only "no" reads as no
+    TrueFlag, // "yes" or "no"; only "yes", "true" and "1" read as yes
+    Access, // "R" or "RW"; an upper-case W makes it writable
+    Keyword, // holds one of the keywords, found without regard to case
+    Choice, // exactly one of the keywords, without regard to case
     PacketNumber, // unsigned, in the base that the field's Type chooses
 };
 
 enum Flag {
     Optional = 0,
-    Required = 1,       // must be present (a name must not be empty)
-    Once = 2,           // only the first one in its parent is read
-    FirstBelow = 4,     // read as the first of its name anywhere below its parent
-    ReaderMissing = 8,  // the reader itself reports it missing
-    ReaderValue = 16,   // the reader itself reports a value that does not convert
+    Required = 1, // must be present (a name must not be empty)
+    Once = 2, // only the first one in its parent is read
+    FirstBelow = 4, // read as the first of its name anywhere below its parent
+    ReaderMissing = 8, // the reader itself reports it missing
+    ReaderValue = 16, // the reader itself reports a value that does not convert
 };
 
 struct Attribute
@@ -84,13 +84,13 @@ struct Unique
 
 struct FileKind
 {
-    QString id;         // "categories"
-    QString file;       // as the tree names it: "categories.xml", "pasettings*.xml", "packet/NAME.xml"
-    QString configKey;  // the file= key of device_config.xml that locates it, if any
-    QString reader;     // the reader (or host document) findings name
+    QString id; // "categories"
+    QString file; // as the tree names it: "categories.xml", "pasettings*.xml", "packet/NAME.xml"
+    QString configKey; // the file= key of device_config.xml that locates it, if any
+    QString reader; // the reader (or host document) findings name
     bool readByCheck = true; // whether a reader of "check" reads it (and reports what it cannot parse)
     QString title;
-    QString about;      // how the file is found and read, for the reference
+    QString about; // how the file is found and read, for the reference
     QList<Element> elements; // the root first
     QList<Unique> unique;
     QString example;

@@ -8,9 +8,10 @@ namespace {
 
 FileKind deviceList()
 {
-    FileKind kind = newKind("device_list", "device_list.xml", "", "deviceList", "Device list",
-                            "The catalogue of the devices, directly in the configuration root. The host lists the groups "
-                            "with their devices, and takes each device's brief line and type from its `Device` element.");
+    FileKind kind
+        = newKind("device_list", "device_list.xml", "", "deviceList", "Device list",
+                  "The catalogue of the devices, directly in the configuration root. The host lists the groups "
+                  "with their devices, and takes each device's brief line and type from its `Device` element.");
     kind.elements = {
         E("DeviceList", "", Type::None, Optional, "The root element; its name is not checked."),
         E("version", "DeviceList", Type::Text, Once | FirstBelow, "Version of the catalogue."),
@@ -50,11 +51,12 @@ FileKind deviceList()
 
 FileKind deviceConfig()
 {
-    FileKind kind = newKind("device_config", "DEVICE/device_config.xml", "", "deviceConfig", "Device configuration",
-                            "Where each configuration file of a device lies, in the directory of the device below the "
-                            "root (its name in lower case). Every reader asks it for the directory of its file by the "
-                            "file's name, the `file` key; the most specific entry for the device, PHY and silicon version "
-                            "wins, and of two equal entries the later one.");
+    FileKind kind
+        = newKind("device_config", "DEVICE/device_config.xml", "", "deviceConfig", "Device configuration",
+                  "Where each configuration file of a device lies, in the directory of the device below the "
+                  "root (its name in lower case). Every reader asks it for the directory of its file by the "
+                  "file's name, the `file` key; the most specific entry for the device, PHY and silicon version "
+                  "wins, and of two equal entries the later one.");
     kind.elements = {
         E("DeviceConfig", "", Type::None, Optional, "The root element; its name is not checked."),
         E("path", "DeviceConfig", Type::Directory, Optional,
@@ -75,10 +77,11 @@ FileKind deviceConfig()
 
 FileKind deviceDescription()
 {
-    FileKind kind = newKind("device_description", "device_description.xml", "device_description.xml", "description", "Device description",
-                            "What the host shows about a device. Each text is the first element of its name anywhere in "
-                            "the file. The host asks for all five texts, and once one is missing the others read as "
-                            "empty too.");
+    FileKind kind = newKind(
+        "device_description", "device_description.xml", "device_description.xml", "description", "Device description",
+        "What the host shows about a device. Each text is the first element of its name anywhere in "
+        "the file. The host asks for all five texts, and once one is missing the others read as "
+        "empty too.");
     const int text = Required | Once | FirstBelow;
     kind.elements = {
         E("DeviceDescription", "", Type::None, Optional, "The root element; its name is not checked."),

@@ -18,8 +18,8 @@ FileKind hostDocument(char const *id, char const *key, char const *reader, char 
 
 FileKind deviceDefinition()
 {
-    FileKind kind = hostDocument("device_definition", "device_definition.xml", "deviceDefinition",
-                                 "Device definition", "The packages of a device and the IO pins of each.");
+    FileKind kind = hostDocument("device_definition", "device_definition.xml", "deviceDefinition", "Device definition",
+                                 "The packages of a device and the IO pins of each.");
     kind.elements = {
         E("DeviceDefinition", "", Type::None, Optional, "The root element; its name is not checked."),
         E("Package", "DeviceDefinition", Type::None, Optional, "A package.")
@@ -46,8 +46,7 @@ FileKind ioPins()
         E("IoPin", "IoPins", Type::None, Optional, "A pin.")
             .attr("name", Type::Name, Required, "Name of the pin.")
             .attr("package", Type::Text, Optional, "Package; a pin that inherits takes its parent's.", "empty")
-            .attr("inherits", Type::Name, Optional, "A pin before this one whose functions it takes over.",
-                  "none"),
+            .attr("inherits", Type::Name, Optional, "A pin before this one whose functions it takes over.", "none"),
         E("SoftwareName", "IoPin", Type::Text, Once | FirstBelow, "Name used in software.").def("empty"),
         E("ControlFunction", "IoPin", Type::None, Optional, "A function of the pin.")
             .attr("name", Type::Name, Required, "Name, for example Input/Output or Radio.")
@@ -108,8 +107,8 @@ FileKind targets()
         E("Target", "Targets VirtualTarget", Type::File, Required, "A target file of this directory."),
         E("VirtualTarget", "Targets", Type::None, Optional, "Its targets again, under another name.")
             .attr("name", Type::Name, Required, "Name of the virtual target."),
-        E("Default", "Targets", Type::Text, Once,
-          "The default: a target file, or file:name for a virtual target.").def("none"),
+        E("Default", "Targets", Type::Text, Once, "The default: a target file, or file:name for a virtual target.")
+            .def("none"),
     };
     kind.example = "<Targets>\n"
                    "    <Target>eval_board_868.xml</Target>\n"
@@ -123,8 +122,9 @@ FileKind targets()
 
 FileKind target()
 {
-    FileKind kind = newKind("target", "targets/TARGET.xml", "", "targets", "Target files",
-                            "One board, named by targets.xml. Each value is the first element of its name in the file.");
+    FileKind kind
+        = newKind("target", "targets/TARGET.xml", "", "targets", "Target files",
+                  "One board, named by targets.xml. Each value is the first element of its name in the file.");
     kind.readByCheck = false;
     const int value = Once | FirstBelow;
     kind.elements = {
@@ -138,8 +138,7 @@ FileKind target()
         E("RfDesign", "TargetDefinition", Type::Text, value, "Its RF design.").def("empty"),
         E("DefaultCategory", "TargetDefinition", Type::Text, value, "The category to start with.").def("empty"),
         E("IoSettings", "TargetDefinition", Type::None, Optional, "Levels of the IO pins."),
-        E("IoPin", "IoSettings", Type::None, Optional, "A pin.")
-            .attr("name", Type::Name, Required, "Name of the pin."),
+        E("IoPin", "IoSettings", Type::None, Optional, "A pin.").attr("name", Type::Name, Required, "Name of the pin."),
         E("ControlFunction", "IoPin", Type::Text, Once, "Its function.").def("empty"),
         E("RadioSignal", "IoPin", Type::Text, Once, "Its radio signal.").def("empty"),
         E("Idle", "IoPin", Type::Text, Once, "Level when idle.").def("empty"),
@@ -171,8 +170,8 @@ FileKind uiTranslation()
         E("LogicName", "Translation", Type::Text, Once | FirstBelow, "Name in the files.").def("empty"),
         E("UiName", "Translation", Type::Text, Once | FirstBelow, "Name the user sees.").def("empty"),
     };
-    kind.unique = {{"Translation", "LogicName", true, false, "logic name"},
-                   {"Translation", "UiName", true, false, "UI name"}};
+    kind.unique
+        = {{"Translation", "LogicName", true, false, "logic name"}, {"Translation", "UiName", true, false, "UI name"}};
     kind.example = "<UiTranslation>\n"
                    "    <Translation>\n"
                    "        <LogicName>Radio</LogicName>\n"

@@ -9,7 +9,8 @@ namespace {
 
 FileKind paramDefinition()
 {
-    FileKind kind = newKind("param_definition", "param_definition.xml", "param_definition.xml", "parameters", "Parameter definitions",
+    FileKind kind = newKind("param_definition", "param_definition.xml", "param_definition.xml", "parameters",
+                            "Parameter definitions",
                             "The parameters the host shows on its panels. Every child element of a `parGroup` is a "
                             "parameter, whatever its tag; each of its children is read once, the first of its name. "
                             "Keywords are found in the upper-cased text, the first one of the list that occurs wins.");
@@ -20,8 +21,7 @@ FileKind paramDefinition()
             .attr("name", Type::Keyword, Required, "The panel.", "0 (no panel)", panelKeywords()),
         E("Parameter", "parGroup", Type::None, Optional, "A parameter.")
             .attr("name", Type::Name, Required, "The name by which the host and param_cmd_mapping.xml find it.")
-            .attr("type", Type::Keyword, Required, "The type; INTEGER reads as INT, POINTLIST too.", "0 (none)",
-                  types),
+            .attr("type", Type::Keyword, Required, "The type; INTEGER reads as INT, POINTLIST too.", "0 (none)", types),
         E("Label", "Parameter", Type::Text, Once, "Label on the panel.").def("empty"),
         E("Unit", "Parameter", Type::Text, Once, "Unit shown beside the value.").def("empty"),
         E("DefValue", "Parameter", Type::Text, Once, "Default value.").def("empty"),
@@ -49,8 +49,8 @@ FileKind paramDefinition()
         E("To", "Map", Type::Text, Required | Once | ReaderMissing | ReaderValue, "Value of this parameter."),
         E("Validation", "Parameter", Type::None, Once, "How the host checks a value.")
             .attr("type", Type::Keyword, Required | ReaderMissing,
-                  "MINMAX (needs Min and Max) or CODE (needs Name); without either keyword nothing is checked.",
-                  "", {"MINMAX", "CODE"}),
+                  "MINMAX (needs Min and Max) or CODE (needs Name); without either keyword nothing is checked.", "",
+                  {"MINMAX", "CODE"}),
         E("Min", "Validation", Type::Number, Once | ReaderMissing, "Smallest value, for MINMAX; kept as text."),
         E("Max", "Validation", Type::Number, Once | ReaderMissing, "Largest value, for MINMAX; kept as text."),
         E("Name", "Validation", Type::Name, Once | ReaderMissing, "The host's check, for CODE."),
@@ -88,9 +88,10 @@ FileKind paramDefinition()
 
 FileKind paramCmdMapping()
 {
-    FileKind kind = newKind("param_cmd_mapping", "param_cmd_mapping.xml", "param_cmd_mapping.xml", "mapping", "Parameter-command mapping",
-                            "Which RF commands carry each parameter. The first `settings` block is the default mapping; "
-                            "each later block holds the mappings of the blocks before it and its own.");
+    FileKind kind = newKind(
+        "param_cmd_mapping", "param_cmd_mapping.xml", "param_cmd_mapping.xml", "mapping", "Parameter-command mapping",
+        "Which RF commands carry each parameter. The first `settings` block is the default mapping; "
+        "each later block holds the mappings of the blocks before it and its own.");
     kind.elements = {
         E("ParamCmdMapping", "", Type::None, Optional, "The root element; its name is not checked."),
         E("settings", "ParamCmdMapping", Type::None, Optional, "A block of mappings."),
@@ -117,8 +118,9 @@ FileKind paramCmdMapping()
 
 FileKind radioParDefinitions()
 {
-    FileKind kind = newKind("radio_par_definitions", "radio_par_definitions.xml", "radio_par_definitions.xml", "radioParameters", "Radio parameter definitions",
-                            "Radio parameters and the positions of their fields.");
+    FileKind kind
+        = newKind("radio_par_definitions", "radio_par_definitions.xml", "radio_par_definitions.xml", "radioParameters",
+                  "Radio parameter definitions", "Radio parameters and the positions of their fields.");
     kind.elements = {
         E("RadioParDefinitions", "", Type::None, Optional, "The root element; its name is not checked."),
         E("RadioPar", "RadioParDefinitions", Type::None, Optional, "A radio parameter.")
@@ -140,7 +142,8 @@ FileKind radioParDefinitions()
 
 FileKind rfCommandDefinitions()
 {
-    FileKind kind = newKind("rf_command_definitions", "rf_command_definitions.xml", "rf_command_definitions.xml", "commands", "RF command definitions",
+    FileKind kind = newKind("rf_command_definitions", "rf_command_definitions.xml", "rf_command_definitions.xml",
+                            "commands", "RF command definitions",
                             "The byte and bit layout of every RF command. The fields of a group's `CommonFields` come "
                             "first in every command of the group. Settings, PA and front-end files name commands and "
                             "fields of this file; a field is written `field` or `field.bitfield`.");

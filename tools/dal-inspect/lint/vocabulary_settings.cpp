@@ -11,13 +11,15 @@ QList<Element> commandElements(char const *parents)
         E("Command", parents, Type::None, Optional, "A command of rf_command_definitions.xml and its values.")
             .attr("name", Type::Name, Required | ReaderMissing, "Name of the command; commands merge by it.")
             .attr("function", Type::Text, Optional, "Kept for the host.", "empty"),
-        E("Field", "Command", Type::Text, Optional, "A value of a field of the command: `field` or "
-                                                    "`field.bitfield`; the text is kept as written.")
+        E("Field", "Command", Type::Text, Optional,
+          "A value of a field of the command: `field` or "
+          "`field.bitfield`; the text is kept as written.")
             .attr("name", Type::Name, Required | ReaderMissing, "Name of the field; fields merge by it.")
             .attr("tfOverride", Type::NoFlag, Optional, "Whether a test function may change it.", "yes"),
         E("OverrideField", "Command", Type::None, Optional, "Override blocks of the command.")
-            .attr("name", Type::Name, Required, "The override field the blocks belong to; without it they are "
-                                                "not used."),
+            .attr("name", Type::Name, Required,
+                  "The override field the blocks belong to; without it they are "
+                  "not used."),
         E("Block", "OverrideField", Type::Text, Optional, "An override block, kept as text."),
     };
 }
@@ -121,11 +123,12 @@ FileKind testFunction()
 
 FileKind paSettings()
 {
-    FileKind kind = newKind("pasettings", "pasettings*.xml", "pasettings.xml", "pa", "PA settings",
-                            "Output-power tables. Every file of the directory device_config.xml gives for pasettings.xml "
-                            "whose name matches pasettings*.xml (letter case ignored) is read, in name order; a file "
-                            "with a fault is dropped together with every file after it. A frequency picks the first "
-                            "range of the RF design that holds it, else the default table.");
+    FileKind kind
+        = newKind("pasettings", "pasettings*.xml", "pasettings.xml", "pa", "PA settings",
+                  "Output-power tables. Every file of the directory device_config.xml gives for pasettings.xml "
+                  "whose name matches pasettings*.xml (letter case ignored) is read, in name order; a file "
+                  "with a fault is dropped together with every file after it. A frequency picks the first "
+                  "range of the RF design that holds it, else the default table.");
     const int number = Required | Once | FirstBelow | ReaderMissing | ReaderValue;
     kind.elements = {
         E("pasettings", "", Type::None, Optional, "The root element; its name is not checked."),
@@ -174,7 +177,8 @@ FileKind paSettings()
 
 FileKind frontEndSettings()
 {
-    FileKind kind = newKind("frontend_settings", "frontend_settings.xml", "frontend_settings.xml", "frontEnds", "Front-end settings",
+    FileKind kind = newKind("frontend_settings", "frontend_settings.xml", "frontend_settings.xml", "frontEnds",
+                            "Front-end settings",
                             "The commands each RF front end needs, per frequency range. A frequency picks the first "
                             "range that holds it, else the range with Min and Max 0. A front end without ranges has "
                             "its commands in one such range.");

@@ -36,8 +36,8 @@ struct E : Element
     }
 };
 
-inline FileKind newKind(char const *id, char const *file, char const *configKey, char const *reader,
-                        char const *title, char const *about)
+inline FileKind newKind(char const *id, char const *file, char const *configKey, char const *reader, char const *title,
+                        char const *about)
 {
     FileKind kind;
     kind.id = QString::fromUtf8(id);

@@ -28,7 +28,7 @@ public:
         int parent = -1;
         QVector<Attribute> attributes;
         QVector<int> children; // child elements, in document order
-        QString text;          // the character data directly inside it
+        QString text; // the character data directly inside it
         bool firstNodeIsElement = false; // its first child node, white space aside, is an element
     };
 
