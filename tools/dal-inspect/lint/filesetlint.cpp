@@ -60,62 +60,58 @@ void TreeLint::lintSettings(QString const &categories)
         return;
     const XmlTree &tree = catalogue.tree;
     checkDefaults(tree, catalogue.entries, m_sink);
-    const QString directory = m_settingsDirectory; // setting files resolve as the reader resolves them
     for (int category = 0; category < tree.size(); ++category) {
         if (!catalogue.entries.at(category) || catalogue.entries.at(category)->name != QLatin1String("Category"))
             continue;
         QHash<QString, QString> namedBy; // setting name -> the setting file that has it
         for (int setting : tree.children(category, QStringLiteral("Setting"))) {
             const QString file = tree.at(setting).text.trimmed();
-            if (file.isEmpty())
-                continue;
-            const QString path = openedPath(directory, file);
+            const QString path = file.isEmpty() ? QString() : openedPath(m_settingsDirectory, file);
             if (path.isEmpty()) {
-                missingFile(tree, setting, directory, QStringLiteral("setting file"), file);
+                if (!file.isEmpty())
+                    missingFile(tree, setting, m_settingsDirectory, QStringLiteral("setting file"), file);
                 continue;
             }
-            Parsed parsed;
-            if (!lint(QStringLiteral("setting"), path, &parsed)) {
-                if (!m_settingNames.contains(path))
-                    continue;
-            } else {
-                checkCommandNames(parsed.tree, parsed.entries, m_commands, m_sink);
-                int nameElement = -1;
-                for (int element : parsed.tree.all(QStringLiteral("Name"))) {
-                    if (parsed.entries.at(element)
-                        && parsed.tree.at(parsed.tree.at(element).parent).name == QLatin1String("setting"))
-                        nameElement = element;
-                }
-                m_settingNames.insert(path,
-                                      nameElement < 0 ? Place()
-                                                      : Place{path, parsed.tree.at(nameElement).line,
-                                                              parsed.tree.at(nameElement).column});
-                m_settingNameText.insert(path,
-                                         nameElement < 0 ? QString() : parsed.tree.at(nameElement).text.trimmed());
-                for (int function : parsed.tree.all(QStringLiteral("TestFunc"))) {
-                    for (int named : parsed.tree.at(function).children) {
-                        const QString tfFile = parsed.tree.at(named).text.trimmed();
-                        if (!parsed.entries.at(named) || tfFile.isEmpty())
-                            continue;
-                        const QString tfPath = openedPath(directory, tfFile);
-                        if (tfPath.isEmpty())
-                            missingFile(parsed.tree, named, directory, QStringLiteral("test-function file"), tfFile);
-                        else
-                            lintCommandFile(QStringLiteral("test_function"), tfPath);
-                    }
-                }
-            }
-            const QString name = m_settingNameText.value(path);
-            if (name.isEmpty())
+            lintSettingFile(path);
+            const Place name = m_settingNames.value(path);
+            const QString other = namedBy.value(name.text);
+            if (name.text.isEmpty() || other == file)
                 continue;
-            if (namedBy.contains(name) && namedBy.value(name) != file) {
-                const Place place = m_settingNames.value(path);
-                m_sink.add(QStringLiteral("duplicate"), place.file, place.line, place.column,
+            if (other.isEmpty())
+                namedBy.insert(name.text, file);
+            else
+                m_sink.add(QStringLiteral("duplicate"), name.file, name.line, name.column,
                            QStringLiteral("setting name \"%1\" is the name of %2 too, in category \"%3\"")
-                               .arg(name, namedBy.value(name), tree.childText(category, QStringLiteral("Name"))));
-            } else if (!namedBy.contains(name)) {
-                namedBy.insert(name, file);
-            }
+                               .arg(name.text, other, tree.childText(category, QStringLiteral("Name"))));
+        }
+    }
+}
+
+// A setting file once, however many categories list it: its commands, its
+// name and its test-function files.
+void TreeLint::lintSettingFile(QString const &path)
+{
+    Parsed parsed;
+    if (!lint(QStringLiteral("setting"), path, &parsed))
+        return;
+    const XmlTree &tree = parsed.tree;
+    checkCommandNames(tree, parsed.entries, m_commands, m_sink);
+    Place name;
+    for (int element : tree.all(QStringLiteral("Name"))) {
+        if (parsed.entries.at(element) && tree.at(tree.at(element).parent).name == QLatin1String("setting"))
+            name = {path, tree.at(element).line, tree.at(element).column, tree.at(element).text.trimmed()};
+    }
+    m_settingNames.insert(path, name);
+    for (int function : tree.all(QStringLiteral("TestFunc"))) {
+        for (int named : tree.at(function).children) {
+            const QString file = tree.at(named).text.trimmed();
+            if (!parsed.entries.at(named) || file.isEmpty())
+                continue;
+            const QString tfPath = openedPath(m_settingsDirectory, file);
+            if (tfPath.isEmpty())
+                missingFile(tree, named, m_settingsDirectory, QStringLiteral("test-function file"), file);
+            else
+                lintCommandFile(QStringLiteral("test_function"), tfPath);
         }
     }
 }

@@ -77,7 +77,7 @@ void TreeLint::lintDeviceList()
                 continue;
             listed << name;
             if (!m_deviceNamed.contains(name))
-                m_deviceNamed.insert(name, {tree.path(), tree.at(member).line, tree.at(member).column});
+                m_deviceNamed.insert(name, {tree.path(), tree.at(member).line, tree.at(member).column, name});
             if (!devices.contains(name))
                 m_sink.at(tree, member, QStringLiteral("unknown-reference"),
                           QStringLiteral("group \"%1\" lists \"%2\", which has no <Device> element%3")

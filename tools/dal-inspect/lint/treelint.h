@@ -60,6 +60,7 @@ private:
                                     Vocabulary::FileKind const &kind, bool dedicated);
     void lintDeviceFiles(QHash<QString, QStringList> const &files);
     void lintSettings(QString const &categories);
+    void lintSettingFile(QString const &path);
     void lintCommandFile(QString const &kindId, QString const &path);
     // A file named by element that does not exist, or only in another letter case.
     void missingFile(XmlTree const &tree, int element, QString const &directory, QString const &what,
@@ -75,10 +76,10 @@ private:
         QString file;
         int line = 0;
         int column = 0;
+        QString text;
     };
     QHash<QString, Place> m_deviceNamed; // where device_list.xml lists each device
-    QHash<QString, Place> m_settingNames; // setting file -> where its name stands
-    QHash<QString, QString> m_settingNameText;
+    QHash<QString, Place> m_settingNames; // setting file -> its name, and where it stands
     CommandTable m_commands;
     QString m_settingsDirectory; // the directory device_config.xml gives for categories.xml
 };
