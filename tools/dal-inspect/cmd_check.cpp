@@ -102,8 +102,7 @@ QString checkHelp()
     QString rules;
     for (const Rule &rule : checkRules())
         rules += QStringLiteral("  %1 (%2): %3\n")
-                     .arg(QLatin1String(rule.id), rule.severity == Finding::Error ? "error" : "warning",
-                          QLatin1String(rule.summary));
+                     .arg(QLatin1String(rule.id), severityName(rule.severity), QLatin1String(rule.summary));
     return QStringLiteral(
                "For each device of device_list.xml, or each DEVICE given, check reads device_config.xml and runs "
                "the library's readers of the device description, parameter definitions, parameter-command "

@@ -128,8 +128,7 @@ QString reference()
     text += QStringLiteral("## Rules of dal-inspect check\n\n| Rule | Severity | Finds |\n|---|---|---|\n");
     for (const Rule &rule : checkRules())
         text += QStringLiteral("| %1 | %2 | %3 |\n")
-                    .arg(code(QLatin1String(rule.id)), rule.severity == Finding::Error ? "error" : "warning",
-                         QLatin1String(rule.summary));
+                    .arg(code(QLatin1String(rule.id)), severityName(rule.severity), QLatin1String(rule.summary));
     return text;
 }
 

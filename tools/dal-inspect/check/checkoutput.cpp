@@ -13,11 +13,6 @@
 
 namespace {
 
-QString severityName(Finding::Severity severity)
-{
-    return severity == Finding::Error ? QStringLiteral("error") : QStringLiteral("warning");
-}
-
 QString plural(int count, char const *word)
 {
     return QStringLiteral("%1 %2%3").arg(count).arg(QLatin1String(word)).arg(count == 1 ? "" : "s");

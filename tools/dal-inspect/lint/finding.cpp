@@ -32,6 +32,11 @@ QList<Rule> const &checkRules()
     return rules;
 }
 
+QString severityName(Finding::Severity severity)
+{
+    return severity == Finding::Error ? QStringLiteral("error") : QStringLiteral("warning");
+}
+
 void FindingSink::add(QString const &rule, QString const &file, int line, int column, QString const &message)
 {
     Finding finding;

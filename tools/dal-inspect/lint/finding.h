@@ -21,6 +21,9 @@ struct Finding
     QString reader; // the reader (or host document) of the file
 };
 
+// "error" or "warning".
+QString severityName(Finding::Severity severity);
+
 // The rules of "dal-inspect check", in the order of their documentation.
 struct Rule
 {
