@@ -2,6 +2,7 @@
 #define DALINSPECT_COMMAND_H
 
 #include "report.h"
+#include "rootchoice.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -17,6 +18,8 @@ struct CommandContext
     QCommandLineParser &parser;
     QString root;
     QStringList arguments;
+    // How the root was chosen, and where dal-inspect was started.
+    RootChoice rootChoice = {};
     // Text mode: when a command sets this, it is printed instead of the
     // generic rendering of the report.
     QString text = {};
@@ -37,6 +40,8 @@ struct InspectCommand
     // Paragraphs of "dal-inspect help COMMAND" after the description: what
     // the output holds, examples, exit status. Separated by blank lines.
     QString help = {};
+    // Exit code when the configuration root does not exist (the command is not run).
+    int exitWithoutRoot = ExitFailure;
 };
 
 class CommandRegistry

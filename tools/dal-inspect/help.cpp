@@ -131,7 +131,8 @@ QString generalHelp(QList<QCommandLineOption> const &globalOptions)
     return QStringLiteral("Usage: dal-inspect [options] COMMAND [ARGUMENTS...]\n\n")
            + paragraphs(QStringLiteral(
                "Prints what libdal reads from a configuration tree, and checks a tree "
-               "before it ships. Without --root it reads the sample tree that comes with "
+               "before it ships. Without --root it reads the current directory when it holds "
+               "device_list.xml, else the sample tree that comes with "
                "the library."))
            + QStringLiteral("Options:\n") + optionTable(globalOptions)
            + QStringLiteral("\nCommands:\n") + table(rows)

@@ -2,6 +2,7 @@
 
 #include "command.h"
 #include "help.h"
+#include "rootchoice.h"
 #include "stdoutcapture.h"
 
 #include "DALCommon.h"
@@ -87,7 +88,8 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(DAL_INSPECT_VERSION));
 
     const QCommandLineOption rootOption(QStringLiteral("root"),
-        QStringLiteral("Configuration root (default: the bundled sample tree)."), QStringLiteral("DIR"));
+        QStringLiteral("Configuration root (default: the current directory when it holds device_list.xml, "
+                       "else the bundled sample tree)."), QStringLiteral("DIR"));
     const QCommandLineOption workdirOption(QStringLiteral("workdir"),
         QStringLiteral("Directory that relative paths in device_config.xml resolve in "
                        "(default: the configuration root)."), QStringLiteral("DIR"));
@@ -157,12 +159,13 @@ int main(int argc, char *argv[])
 
     // The root is made absolute before the working directory changes, so that
     // both a relative --root and relative device paths mean what the user meant.
-    QString root = parser.isSet(rootOption) ? parser.value(rootOption) : defaultRoot();
-    root = QDir(root).absolutePath() + QLatin1Char('/');
+    const RootChoice choice = chooseRoot(parser.isSet(rootOption) ? parser.value(rootOption) : QString(), defaultRoot());
+    const QString root = choice.root;
     const QString workdir = parser.isSet(workdirOption) ? QDir(parser.value(workdirOption)).absolutePath() : root;
     if (QFileInfo(workdir).isDir())
         QDir::setCurrent(workdir);
     context.root = root;
+    context.rootChoice = choice;
 
     const bool json = parser.isSet(jsonOption);
     Report report = Report::object();
@@ -172,6 +175,7 @@ int main(int argc, char *argv[])
     const bool rootFound = DALCommon::setConfigRoot(root) == 0;
     if (!rootFound) {
         report.insert(QStringLiteral("root"), root);
+        exitCode = command->exitWithoutRoot;
     } else {
         // In JSON mode whatever the library prints on stdout goes into the
         // document instead of breaking it.
