@@ -2,7 +2,7 @@
 
 #include "DALCommon.h"
 #include "DALDeviceConfig.h"
-#include "xmlparser.h"
+#include "xmlparser_p.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,8 +1,8 @@
 #include "DALCodeGen.h"
 #include "DALCommon.h"
-#include "documentread.h"
-#include "domutil.h"
-#include "report.h"
+#include "documentread_p.h"
+#include "domutil_p.h"
+#include "report_p.h"
 
 #include <QDomDocument>
 

@@ -1,9 +1,9 @@
 #include "DALDeviceDef.h"
 
-#include "recordcopy.h"
+#include "recordcopy_p.h"
 
-#include "documentread.h"
-#include "domutil.h"
+#include "documentread_p.h"
+#include "domutil_p.h"
 
 #include <QDomDocument>
 #include <QDomElement>

@@ -2,7 +2,7 @@
 
 #include "DALCommon.h"
 #include "DALDeviceConfig.h"
-#include "domutil.h"
+#include "domutil_p.h"
 
 #include <QDomDocument>
 #include <QDomNodeList>

@@ -1,9 +1,9 @@
 #include "DALDeviceList.h"
 
 #include "DALCommon.h"
-#include "attachedstate.h"
-#include "domutil.h"
-#include "nameindex.h"
+#include "attachedstate_p.h"
+#include "domutil_p.h"
+#include "nameindex_p.h"
 
 #include <QDomDocument>
 #include <QDomNodeList>

@@ -1,7 +1,7 @@
 #include "DALCommon.h"
 #include "dal_version.h"
-#include "pathresolver.h"
-#include "report.h"
+#include "pathresolver_p.h"
+#include "report_p.h"
 
 #include <QDir>
 

@@ -1,5 +1,5 @@
 #include "DALCommon.h"
-#include "qtcompat.h"
+#include "qtcompat_p.h"
 
 #include <QByteArray>
 

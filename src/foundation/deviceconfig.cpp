@@ -1,10 +1,10 @@
 #include "DALDeviceConfig.h"
 #include "DALCommon.h"
 
-#include "domutil.h"
-#include "documentread.h"
-#include "pathresolver.h"
-#include "report.h"
+#include "domutil_p.h"
+#include "documentread_p.h"
+#include "pathresolver_p.h"
+#include "report_p.h"
 
 #include <QDomDocument>
 

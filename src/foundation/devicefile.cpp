@@ -1,9 +1,9 @@
-#include "devicefile.h"
-#include "report.h"
+#include "devicefile_p.h"
+#include "report_p.h"
 
 #include "DALCommon.h"
 #include "DALDeviceConfig.h"
-#include "pathresolver.h"
+#include "pathresolver_p.h"
 
 #include <QDir>
 #include <QFileInfo>

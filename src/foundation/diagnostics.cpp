@@ -1,9 +1,9 @@
 #include "DALDiagnostics.h"
 
 #include "DALCommon.h"
-#include "documentread.h"
-#include "domutil.h"
-#include "report.h"
+#include "documentread_p.h"
+#include "domutil_p.h"
+#include "report_p.h"
 
 namespace {
 

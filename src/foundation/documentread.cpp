@@ -1,11 +1,11 @@
-#include "documentread.h"
+#include "documentread_p.h"
 
 #include "DALCommon.h"
-#include "domutil.h"
-#include "report.h"
-#include "xmldecoding.h"
-#include "xmllimits.h"
-#include "xmlparser.h"
+#include "domutil_p.h"
+#include "report_p.h"
+#include "xmldecoding_p.h"
+#include "xmllimits_p.h"
+#include "xmlparser_p.h"
 
 #include <QFile>
 

@@ -1,6 +1,6 @@
-#include "domutil.h"
+#include "domutil_p.h"
 
-#include "documentread.h"
+#include "documentread_p.h"
 
 #include <QDomDocument>
 

@@ -1,4 +1,4 @@
-#include "pathresolver.h"
+#include "pathresolver_p.h"
 
 #include <QDir>
 #include <QFileInfo>

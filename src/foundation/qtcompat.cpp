@@ -1,4 +1,4 @@
-#include "qtcompat.h"
+#include "qtcompat_p.h"
 
 #if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
 #include <QStringDecoder>

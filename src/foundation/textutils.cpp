@@ -1,5 +1,5 @@
 #include "DALCommon.h"
-#include "pathresolver.h"
+#include "pathresolver_p.h"
 
 #include <QFile>
 #include <QRegularExpression>

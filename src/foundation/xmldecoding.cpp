@@ -1,6 +1,6 @@
-#include "xmldecoding.h"
+#include "xmldecoding_p.h"
 
-#include "qtcompat.h"
+#include "qtcompat_p.h"
 
 namespace DALXmlDecoding {
 

@@ -1,4 +1,4 @@
-#include "xmllimits.h"
+#include "xmllimits_p.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,9 +1,9 @@
 #include "DALCommon.h"
-#include "domutil.h"
-#include "xmllimits.h"
-#include "pathresolver.h"
-#include "report.h"
-#include "xmlparser.h"
+#include "domutil_p.h"
+#include "xmllimits_p.h"
+#include "pathresolver_p.h"
+#include "report_p.h"
+#include "xmlparser_p.h"
 
 #include <QDir>
 #include <QDomDocument>

@@ -1,8 +1,8 @@
-#include "xmlparser.h"
+#include "xmlparser_p.h"
 
-#include "xmldecoding.h"
-#include "xmllimits.h"
-#include "xmlwhitespace.h"
+#include "xmldecoding_p.h"
+#include "xmllimits_p.h"
+#include "xmlwhitespace_p.h"
 
 #include <QDomDocument>
 

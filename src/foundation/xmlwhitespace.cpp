@@ -1,4 +1,4 @@
-#include "xmlwhitespace.h"
+#include "xmlwhitespace_p.h"
 
 #include <algorithm>
 

@@ -2,8 +2,8 @@
 
 #include "DALCommon.h"
 
-#include "documentread.h"
-#include "domutil.h"
+#include "documentread_p.h"
+#include "domutil_p.h"
 
 #include <QDomDocument>
 #include <QDomElement>

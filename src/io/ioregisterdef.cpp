@@ -2,11 +2,11 @@
 
 #include "DALCommon.h"
 
-#include "recordcopy.h"
+#include "recordcopy_p.h"
 
-#include "documentread.h"
-#include "domutil.h"
-#include "report.h"
+#include "documentread_p.h"
+#include "domutil_p.h"
+#include "report_p.h"
 
 #include <QDomDocument>
 #include <QDomElement>

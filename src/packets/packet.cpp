@@ -1,7 +1,7 @@
 #include "DALPacket.h"
 #include "DALCommon.h"
-#include "documentread.h"
-#include "domutil.h"
+#include "documentread_p.h"
+#include "domutil_p.h"
 
 #include <QDomDocument>
 #include <QTextStream>

@@ -2,12 +2,12 @@
 
 #include "DALCommon.h"
 #include "DALDeviceConfig.h"
-#include "attachedstate.h"
-#include "devicefile.h"
-#include "documentcopy.h"
-#include "documentread.h"
-#include "domutil.h"
-#include "nameindex.h"
+#include "attachedstate_p.h"
+#include "devicefile_p.h"
+#include "documentcopy_p.h"
+#include "documentread_p.h"
+#include "domutil_p.h"
+#include "nameindex_p.h"
 
 #include <QDomDocument>
 #include <QDomElement>

@@ -4,8 +4,8 @@
 #include "DALParamDef.h"
 
 #include "DALCommon.h"
-#include "domutil.h"
-#include "report.h"
+#include "domutil_p.h"
+#include "report_p.h"
 
 #include <QDomElement>
 #include <QDomNodeList>

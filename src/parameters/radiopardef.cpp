@@ -1,18 +1,18 @@
 #include "DALRadioParDef.h"
 
 #include "DALCommon.h"
-#include "devicefile.h"
-#include "documentcopy.h"
-#include "documentread.h"
-#include "domutil.h"
-#include "report.h"
+#include "devicefile_p.h"
+#include "documentcopy_p.h"
+#include "documentread_p.h"
+#include "domutil_p.h"
+#include "report_p.h"
 
 #include <QDomDocument>
 #include <QDomElement>
 #include <QDomNodeList>
 
-#include "attachedstate.h"
-#include "recordcopy.h"
+#include "attachedstate_p.h"
+#include "recordcopy_p.h"
 
 #include <map>
 #include <memory>

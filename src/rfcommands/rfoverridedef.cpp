@@ -1,11 +1,11 @@
 #include "DALRfOverrideDef.h"
 
 #include "DALCommon.h"
-#include "devicefile.h"
-#include "documentread.h"
-#include "domutil.h"
-#include "report.h"
-#include "recordcopy.h"
+#include "devicefile_p.h"
+#include "documentread_p.h"
+#include "domutil_p.h"
+#include "report_p.h"
+#include "recordcopy_p.h"
 
 #include <QDomDocument>
 #include <QDomElement>

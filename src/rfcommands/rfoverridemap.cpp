@@ -1,7 +1,7 @@
 #include "DALRfOverrideMap.h"
 
-#include "attachedstate.h"
-#include "nameindex.h"
+#include "attachedstate_p.h"
+#include "nameindex_p.h"
 
 namespace {
 

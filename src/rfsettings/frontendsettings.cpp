@@ -1,11 +1,11 @@
 #include "DALRfFrontEndSettings.h"
 
 #include "DALCommon.h"
-#include "devicefile.h"
-#include "commandcopy.h"
-#include "documentread.h"
-#include "domutil.h"
-#include "report.h"
+#include "devicefile_p.h"
+#include "commandcopy_p.h"
+#include "documentread_p.h"
+#include "domutil_p.h"
+#include "report_p.h"
 
 #include <QDomDocument>
 #include <QDomNodeList>

@@ -2,13 +2,13 @@
 
 #include "DALCommon.h"
 #include "DALDeviceConfig.h"
-#include "attachedstate.h"
-#include "devicefile.h"
-#include "documentread.h"
-#include "domutil.h"
-#include "report.h"
-#include "nameindex.h"
-#include "commandcopy.h"
+#include "attachedstate_p.h"
+#include "devicefile_p.h"
+#include "documentread_p.h"
+#include "domutil_p.h"
+#include "report_p.h"
+#include "nameindex_p.h"
+#include "commandcopy_p.h"
 
 #include <QDomDocument>
 #include <QDomNodeList>

@@ -2,11 +2,11 @@
 
 #include "DALCommon.h"
 #include "DALDeviceConfig.h"
-#include "commandcopy.h"
-#include "devicefile.h"
-#include "documentread.h"
-#include "domutil.h"
-#include "report.h"
+#include "commandcopy_p.h"
+#include "devicefile_p.h"
+#include "documentread_p.h"
+#include "domutil_p.h"
+#include "report_p.h"
 
 #include <QDomDocument>
 #include <QDomNodeList>

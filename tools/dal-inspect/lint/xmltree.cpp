@@ -1,6 +1,6 @@
 #include "xmltree.h"
 
-#include "xmldecoding.h"
+#include "xmldecoding_p.h"
 
 #include <QFile>
 #include <QXmlStreamReader>

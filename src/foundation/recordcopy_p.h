@@ -1,5 +1,5 @@
-#ifndef DAL_RECORDCOPY_H
-#define DAL_RECORDCOPY_H
+#ifndef DAL_RECORDCOPY_P_H
+#define DAL_RECORDCOPY_P_H
 
 #include <QList>
 #include <QMap>
@@ -64,4 +64,4 @@ T deepCopy(T const &record)
 
 } // namespace DALRecordCopy
 
-#endif // DAL_RECORDCOPY_H
+#endif // DAL_RECORDCOPY_P_H

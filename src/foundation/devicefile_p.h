@@ -1,5 +1,5 @@
-#ifndef DAL_DEVICEFILE_H
-#define DAL_DEVICEFILE_H
+#ifndef DAL_DEVICEFILE_P_H
+#define DAL_DEVICEFILE_P_H
 
 #include <QString>
 #include <QStringList>
@@ -27,7 +27,7 @@ int openForDevice(QString const &fileName, QString const &device, QString const 
 
 // Regular, non-hidden files of directory whose names match the wildcard
 // pattern without regard to case, in name order ignoring case. The directory
-// itself is found without regard to case too (see pathresolver.h).
+// itself is found without regard to case too (see pathresolver_p.h).
 QStringList matchingFiles(QString const &directory, QString const &pattern);
 
 // Whether directory + "/" + fileName is a regular file, found without regard
@@ -36,4 +36,4 @@ bool exists(QString const &directory, QString const &fileName);
 
 } // namespace DALDeviceFile
 
-#endif // DAL_DEVICEFILE_H
+#endif // DAL_DEVICEFILE_P_H

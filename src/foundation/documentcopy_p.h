@@ -1,5 +1,5 @@
-#ifndef DAL_DOCUMENTCOPY_H
-#define DAL_DOCUMENTCOPY_H
+#ifndef DAL_DOCUMENTCOPY_P_H
+#define DAL_DOCUMENTCOPY_P_H
 
 #include <QDomDocument>
 
@@ -26,4 +26,4 @@ inline void assign(QDomDocument **target, QDomDocument const *source)
 
 } // namespace DALDocumentCopy
 
-#endif // DAL_DOCUMENTCOPY_H
+#endif // DAL_DOCUMENTCOPY_P_H

@@ -1,5 +1,5 @@
-#ifndef DAL_ATTACHEDSTATE_H
-#define DAL_ATTACHEDSTATE_H
+#ifndef DAL_ATTACHEDSTATE_P_H
+#define DAL_ATTACHEDSTATE_P_H
 
 #include <unordered_map>
 
@@ -38,4 +38,4 @@ private:
     }
 };
 
-#endif // DAL_ATTACHEDSTATE_H
+#endif // DAL_ATTACHEDSTATE_P_H

@@ -1,5 +1,5 @@
-#ifndef DAL_REPORT_H
-#define DAL_REPORT_H
+#ifndef DAL_REPORT_P_H
+#define DAL_REPORT_P_H
 
 #include <QDomNode>
 #include <QString>
@@ -34,4 +34,4 @@ void cleared();
 
 } // namespace DALReport
 
-#endif // DAL_REPORT_H
+#endif // DAL_REPORT_P_H

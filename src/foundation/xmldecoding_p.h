@@ -1,5 +1,5 @@
-#ifndef DAL_XMLDECODING_H
-#define DAL_XMLDECODING_H
+#ifndef DAL_XMLDECODING_P_H
+#define DAL_XMLDECODING_P_H
 
 #include <QByteArray>
 #include <QString>
@@ -25,4 +25,4 @@ QString declaredEncoding(QString const &text);
 
 } // namespace DALXmlDecoding
 
-#endif // DAL_XMLDECODING_H
+#endif // DAL_XMLDECODING_P_H

@@ -1,5 +1,5 @@
-#ifndef DAL_XMLPARSER_H
-#define DAL_XMLPARSER_H
+#ifndef DAL_XMLPARSER_P_H
+#define DAL_XMLPARSER_P_H
 
 #include <QByteArray>
 #include <QString>
@@ -35,4 +35,4 @@ void setLastLoadedFile(LoadedFile const &file);
 
 } // namespace DALXmlParser
 
-#endif // DAL_XMLPARSER_H
+#endif // DAL_XMLPARSER_P_H

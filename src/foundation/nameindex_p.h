@@ -1,5 +1,5 @@
-#ifndef DAL_NAMEINDEX_H
-#define DAL_NAMEINDEX_H
+#ifndef DAL_NAMEINDEX_P_H
+#define DAL_NAMEINDEX_P_H
 
 #include <QHash>
 #include <QString>
@@ -65,4 +65,4 @@ private:
     QVector<int> m_next;
 };
 
-#endif // DAL_NAMEINDEX_H
+#endif // DAL_NAMEINDEX_P_H

@@ -1,5 +1,5 @@
-#ifndef DAL_DOMUTIL_H
-#define DAL_DOMUTIL_H
+#ifndef DAL_DOMUTIL_P_H
+#define DAL_DOMUTIL_P_H
 
 #include <QDomElement>
 #include <QDomNode>
@@ -80,4 +80,4 @@ private:
 
 } // namespace DALDom
 
-#endif // DAL_DOMUTIL_H
+#endif // DAL_DOMUTIL_P_H

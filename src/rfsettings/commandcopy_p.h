@@ -1,11 +1,11 @@
-#ifndef DAL_COMMANDCOPY_H
-#define DAL_COMMANDCOPY_H
+#ifndef DAL_COMMANDCOPY_P_H
+#define DAL_COMMANDCOPY_P_H
 
 #include "DALRfCmdSettings.h"
-#include "recordcopy.h"
+#include "recordcopy_p.h"
 
 // detach() for the command records that the settings, PA and front-end
-// readers hand out (see recordcopy.h). Internal to the library.
+// readers hand out (see recordcopy_p.h). Internal to the library.
 
 // Its entries may be shared: every read of the map is a const access, so no
 // copy of it ever moves the index lists a reference points at.
@@ -48,4 +48,4 @@ inline void detach(DALRfCmdSettings::RfCategories &categories)
     DALRecordCopy::detach(categories.categories);
 }
 
-#endif // DAL_COMMANDCOPY_H
+#endif // DAL_COMMANDCOPY_P_H

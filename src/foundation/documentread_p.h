@@ -1,5 +1,5 @@
-#ifndef DAL_DOCUMENTREAD_H
-#define DAL_DOCUMENTREAD_H
+#ifndef DAL_DOCUMENTREAD_P_H
+#define DAL_DOCUMENTREAD_P_H
 
 #include <QDomNode>
 #include <QString>
@@ -10,13 +10,13 @@
 // document; it gives the read two things. Internal to the library.
 //
 // Where messages come from. Messages recorded while the read is active (see
-// report.h) name its file and the position of the node at fault.
+// report_p.h) name its file and the position of the node at fault.
 //
 // A cost bound. The readers collect elements by name at any depth, and for
 // each element collected they collect again below it; when elements of one
 // kind are nested in each other, every level repeats the work of the levels
 // inside it, and a file of a few hundred kilobytes can ask for billions of
-// steps and gigabytes of records. The walking helpers of domutil.h charge
+// steps and gigabytes of records. The walking helpers of domutil_p.h charge
 // the active read for every node they visit and every element they return.
 // The allowance is a multiple of the document's own size, far above what any
 // sound configuration needs; once it is spent the helpers find nothing more,
@@ -72,4 +72,4 @@ private:
     mutable QVector<int> m_lineStarts;
 };
 
-#endif // DAL_DOCUMENTREAD_H
+#endif // DAL_DOCUMENTREAD_P_H

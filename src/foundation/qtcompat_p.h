@@ -1,5 +1,5 @@
-#ifndef DAL_QTCOMPAT_H
-#define DAL_QTCOMPAT_H
+#ifndef DAL_QTCOMPAT_P_H
+#define DAL_QTCOMPAT_P_H
 
 #include <QByteArray>
 #include <QString>
@@ -24,4 +24,4 @@ QByteArray canonicalName(QByteArray const &name);
 
 } // namespace DALQtCompat
 
-#endif // DAL_QTCOMPAT_H
+#endif // DAL_QTCOMPAT_P_H

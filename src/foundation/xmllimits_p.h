@@ -1,5 +1,5 @@
-#ifndef DAL_XMLLIMITS_H
-#define DAL_XMLLIMITS_H
+#ifndef DAL_XMLLIMITS_P_H
+#define DAL_XMLLIMITS_P_H
 
 #include <QString>
 
@@ -45,4 +45,4 @@ QString checkDocument(QString const &text, qint64 fileSize, Position *position, 
 
 } // namespace DALXmlLimits
 
-#endif // DAL_XMLLIMITS_H
+#endif // DAL_XMLLIMITS_P_H

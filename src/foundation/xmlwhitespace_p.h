@@ -1,5 +1,5 @@
-#ifndef DAL_XMLWHITESPACE_H
-#define DAL_XMLWHITESPACE_H
+#ifndef DAL_XMLWHITESPACE_P_H
+#define DAL_XMLWHITESPACE_P_H
 
 #include <QString>
 
@@ -24,4 +24,4 @@ QString keepAsWritten(QString const &text);
 
 } // namespace DALXmlWhitespace
 
-#endif // DAL_XMLWHITESPACE_H
+#endif // DAL_XMLWHITESPACE_P_H

@@ -1,5 +1,5 @@
-#ifndef DAL_PATHRESOLVER_H
-#define DAL_PATHRESOLVER_H
+#ifndef DAL_PATHRESOLVER_P_H
+#define DAL_PATHRESOLVER_P_H
 
 #include <QString>
 
@@ -38,4 +38,4 @@ void dropCache();
 
 } // namespace DALPathResolver
 
-#endif // DAL_PATHRESOLVER_H
+#endif // DAL_PATHRESOLVER_P_H
