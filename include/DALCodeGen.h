@@ -20,9 +20,9 @@ class QDomElement;
  * order, so a field missing from the first such command may come from a later
  * one.
  *
- * Copies: a copy holds its own handle on the parsed document (Qt shares the
- * tree between handles and frees it with the last), so nothing is released
- * twice.
+ * The parsed document is released as soon as the constructor has read it
+ * into records: nothing reads it again. Copies carry the records and hold
+ * no document.
  */
 class DAL_EXPORT DALCodeGen
 {

@@ -24,9 +24,9 @@ class QDomElement;
  * cannot be opened or parsed gives status 1 or 2 with the loader's message
  * there.
  *
- * Copies carry every value but the parsed document, which nothing reads after
- * construction: a copy holds no document, and each object deletes only the
- * document it read itself.
+ * The parsed document is released as soon as the constructor has read it
+ * into records: nothing reads it again. Copies carry the records and hold
+ * no document.
  */
 class DAL_EXPORT DALPacket
 {

@@ -27,9 +27,9 @@ class QDomNodeList;
  * recorded in the error list of DALCommon and reading goes on; a mapping
  * without rfCommand elements is dropped. The class keeps no status of its own.
  *
- * Copies carry the blocks. Each copy holds its own QDomDocument handle on the
- * parsed tree, which Qt shares between the handles and frees with the last
- * one, so the original and its copies may be destroyed in any order.
+ * The parsed document is released as soon as the constructor has read it
+ * into records: nothing reads it again. Copies carry the records and hold
+ * no document.
  */
 class DAL_EXPORT DALParamCmdMapping
 {

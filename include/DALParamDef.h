@@ -48,11 +48,9 @@ class QDomNodeList;
  * The reset values of a parameter being read (visible and cmdUpdate true,
  * precision -1) are set by the walk.
  *
- * Copies carry the records, the title, the status and the error text. Each
- * copy holds its own QDomDocument handle on the parsed tree, which Qt shares
- * between the handles and frees with the last one, so the original and its
- * copies may be destroyed in any order. getParamDefinition() answers from a
- * name index built once after reading (first record of each name).
+ * The parsed document is released as soon as the constructor has read it
+ * into records: nothing reads it again. Copies carry the records and hold
+ * no document.
  *
  * Negative indexes given to at(), depCount() or depAt(), and an index past the
  * end given to depCount(), are answered with the empty record or 0.

@@ -27,9 +27,9 @@ class QDomElement;
  * replaced by a later namesake is freed while reading. Field records that the
  * host puts into a map itself remain the host's to free.
  *
- * Copies carry the status and the definitions. Each copy holds its own
- * QDomDocument handle on the parsed tree, which Qt shares between the handles
- * and frees with the last one.
+ * The parsed document is released as soon as the constructor has read it
+ * into records: nothing reads it again. Copies carry the records and hold
+ * no document.
  *
  * The records that getDefinitions() reaches stay where they are while the object
  * lives and is not assigned to: copies get records of their own, so

@@ -32,10 +32,9 @@ class QDomElement;
  * library's error list. Any rejected content, not only invalid ranges, marks
  * the object's own status as failed.
  *
- * Copies: the parsed document belongs to the object that loaded it and is
- * released with it. A copy (or an assigned object) carries the status and the
- * command groups but no document, so copies and the original may be destroyed
- * in any order.
+ * The parsed document is released as soon as the constructor has read it
+ * into records: nothing reads it again. Copies carry the records and hold
+ * no document.
  *
  * The records that getRfCommandGroups() reaches stay where they are while the object
  * lives and is not assigned to: copies get records of their own, so

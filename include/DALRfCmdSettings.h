@@ -29,10 +29,9 @@ class QDomNodeList;
  * time, with the same library status as a fresh read. Only reads that
  * succeeded are reused: a failure ends the reading anyway.
  *
- * Copies: the parsed "categories.xml" is only needed while the constructor
- * runs. A copy holds its own QDomDocument handle onto the same implicitly
- * shared tree, which Qt frees with the last handle, so originals and copies
- * can be destroyed in any order and nothing is released twice.
+ * The parsed document is released as soon as the constructor has read it
+ * into records: nothing reads it again. Copies carry the records and hold
+ * no document.
  *
  * The records that getRfCategories() reaches stay where they are while the object
  * lives and is not assigned to: copies get records of their own, so

@@ -23,9 +23,9 @@ class QDomElement;
  * recorded and that front end stops there, as for any other failure in it.
  * Front ends and ranges without commands are read as usual.
  *
- * Copies hold their own FrontEnd records and their own QDomDocument handle
- * onto the shared parsed tree (freed by Qt with the last handle), so every
- * object releases exactly what it owns, in any order of destruction.
+ * The parsed document is released as soon as the constructor has read it
+ * into records: nothing reads it again. Copies carry the records and hold
+ * no document.
  *
  * The records that getFrontEnd() reaches stay where they are while the object
  * lives and is not assigned to: copies get records of their own, so

@@ -27,10 +27,9 @@ class QDomElement;
  * signed 16-bit value of which the low byte is kept ("-1" gives 255, "300"
  * gives 44). An empty part or a non-number rejects the whole WriteCustom.
  *
- * Copies: the object owns at most the document of the file it read last. A
- * copy (or an assigned object) carries the status, the device name and the
- * records but no document, so copies and the original may be destroyed in any
- * order.
+ * The parsed document is released as soon as the constructor has read it
+ * into records: nothing reads it again. Copies carry the records and hold
+ * no document.
  *
  * The records that getOverrides() reaches stay where they are while the object
  * lives and is not assigned to: copies get records of their own, so

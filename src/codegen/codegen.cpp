@@ -1,5 +1,6 @@
 #include "DALCodeGen.h"
 #include "DALCommon.h"
+#include "documentcopy_p.h"
 #include "documentread_p.h"
 #include "domutil_p.h"
 #include "report_p.h"
@@ -31,11 +32,12 @@ DALCodeGen::DALCodeGen(QString &dir)
             m_commands.clear();
             m_status = 2;
         }
+        DALDocumentCopy::release(&m_pDocument);
     }
 }
 
 DALCodeGen::DALCodeGen(DALCodeGen const &other)
-    : m_pDocument(other.m_pDocument ? new QDomDocument(*other.m_pDocument) : nullptr)
+    : m_pDocument(DALDocumentCopy::duplicate(other.m_pDocument))
     , m_status(other.m_status)
     , m_commands(other.m_commands)
 {
@@ -44,9 +46,7 @@ DALCodeGen::DALCodeGen(DALCodeGen const &other)
 DALCodeGen &DALCodeGen::operator=(DALCodeGen const &other)
 {
     if (this != &other) {
-        QDomDocument *document = other.m_pDocument ? new QDomDocument(*other.m_pDocument) : nullptr;
-        delete m_pDocument;
-        m_pDocument = document;
+        DALDocumentCopy::assign(&m_pDocument, other.m_pDocument);
         m_status = other.m_status;
         m_commands = other.m_commands;
     }
@@ -96,7 +96,7 @@ void DALCodeGen::createFields(QDomElement &element, DALCodeGen::Command &command
             const QDomElement fieldElement = node.toElement();
             if (!fieldElement.hasAttribute(QStringLiteral("name"))) {
                 // The rest of this command's fields is skipped.
-                DALReport::error(1, QStringLiteral("Missing \"name\" attribute for \"Field\" element in %1")
+                DALReport::error(DALErrorCode::FileOpenFailed, QStringLiteral("Missing \"name\" attribute for \"Field\" element in %1")
                                         .arg(QLatin1String(kCodeGenFile)),
                                  fieldElement);
                 return;

@@ -2,6 +2,7 @@
 
 #include "DALCommon.h"
 #include "DALDeviceConfig.h"
+#include "documentcopy_p.h"
 #include "domutil_p.h"
 
 #include <QDomDocument>
@@ -34,7 +35,7 @@ DALDeviceDescr::DALDeviceDescr(QString &device, bool useDeviceConfig)
 DALDeviceDescr::DALDeviceDescr(DALDeviceDescr const &other)
     : m_errMsg(other.m_errMsg)
     // A new handle onto the same shared tree; each object deletes its own.
-    , m_pDocument(other.m_pDocument ? new QDomDocument(*other.m_pDocument) : nullptr)
+    , m_pDocument(DALDocumentCopy::duplicate(other.m_pDocument))
     , m_docList(other.m_docList)
     , m_status(other.m_status)
     , m_docListCreated(other.m_docListCreated)
@@ -44,9 +45,7 @@ DALDeviceDescr::DALDeviceDescr(DALDeviceDescr const &other)
 DALDeviceDescr &DALDeviceDescr::operator=(DALDeviceDescr const &other)
 {
     if (this != &other) {
-        QDomDocument *document = other.m_pDocument ? new QDomDocument(*other.m_pDocument) : nullptr;
-        delete m_pDocument;
-        m_pDocument = document;
+        DALDocumentCopy::assign(&m_pDocument, other.m_pDocument);
         m_errMsg = other.m_errMsg;
         m_docList = other.m_docList;
         m_status = other.m_status;

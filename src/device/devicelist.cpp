@@ -1,7 +1,9 @@
 #include "DALDeviceList.h"
 
 #include "DALCommon.h"
+#include "report_p.h"
 #include "attachedstate_p.h"
+#include "documentcopy_p.h"
 #include "domutil_p.h"
 #include "nameindex_p.h"
 
@@ -86,7 +88,7 @@ DALDeviceList::~DALDeviceList()
 void DALDeviceList::copyFrom(DALDeviceList const &other)
 {
     // New handles onto the same shared DOM tree; each object deletes its own.
-    m_pDocument = other.m_pDocument ? new QDomDocument(*other.m_pDocument) : nullptr;
+    m_pDocument = DALDocumentCopy::duplicate(other.m_pDocument);
     m_pGroupNodes = other.m_pGroupNodes ? new QDomNodeList(*other.m_pGroupNodes) : nullptr;
     m_pDeviceNodes = other.m_pDeviceNodes ? new QDomNodeList(*other.m_pDeviceNodes) : nullptr;
     m_groupNames = other.m_groupNames;
@@ -200,7 +202,7 @@ QString DALDeviceList::getDeviceTagValue(QString const &device, QString const &t
     const int found = devicePosition(this, *m_pDeviceNodes, device);
     if (found >= 0)
         return firstChildValue(DALDom::firstElementByTagName(m_pDeviceNodes->item(found), tag));
-    DALCommon::setError(6, QString());
+    DALCommon::setError(DALErrorCode::UnknownDevice, QString());
     return QStringLiteral("");
 }
 

@@ -33,7 +33,7 @@ DALTargetDef::DALTargetDef(QString &firstArg, QString & /*secondArg*/,
     , m_firstArg(firstArg)
 {
     if (!targetsDocument) {
-        DALCommon::setError(1, QStringLiteral("Document object to target file is null pointer!"));
+        DALCommon::setError(DALErrorCode::FileOpenFailed, QStringLiteral("Document object to target file is null pointer!"));
         m_status = -1;
         return;
     }
@@ -111,7 +111,7 @@ int DALTargetDef::readTargetNodes(QDomNodeList const &nodes)
             if (parent.hasAttribute(QStringLiteral("name"))) {
                 virtualName = parent.attribute(QStringLiteral("name"));
             } else {
-                DALReport::error(1, QStringLiteral("The VirtualTarget tag is missing a name attribute"), parent);
+                DALReport::error(DALErrorCode::FileOpenFailed, QStringLiteral("The VirtualTarget tag is missing a name attribute"), parent);
                 result = -1;
             }
         }
@@ -125,8 +125,7 @@ int DALTargetDef::readTargetNodes(QDomNodeList const &nodes)
 int DALTargetDef::readDefaultTarget(QDomNodeList const &nodes)
 {
     if (nodes.count() > 1) {
-        DALReport::error(1, QStringLiteral("More than one default target given in targets.xml"), nodes.item(1));
-        return -1;
+        return DALReport::fail(DALErrorCode::FileOpenFailed, QStringLiteral("More than one default target given in targets.xml"), nodes.item(1));
     }
     if (nodes.count() == 1 && nodes.item(0).isElement())
         m_defaultEntry = DALDom::text(nodes.item(0).toElement());
@@ -137,14 +136,12 @@ int DALTargetDef::readTargetFile(QDomDocument *targetDocument, QString entry)
 {
     const QStringList parts = entry.split(QLatin1Char(':'), Qt::KeepEmptyParts);
     if (parts.size() != 2) {
-        DALCommon::setError(1, QStringLiteral("Invalid format of the filename. It should contain a "
+        return DALReport::fail(DALErrorCode::FileOpenFailed, QStringLiteral("Invalid format of the filename. It should contain a "
                                               "':'. Given name: ") + entry);
-        return -1;
     }
     if (!targetDocument) {
-        DALCommon::setError(1, QStringLiteral("Document object for Target definition is null "
+        return DALReport::fail(DALErrorCode::FileOpenFailed, QStringLiteral("Document object for Target definition is null "
                                               "pointer for file name: ") + entry);
-        return -1;
     }
 
     DocumentRead reading(*targetDocument, QStringLiteral("target file ") + parts.at(0));
@@ -183,7 +180,7 @@ int DALTargetDef::createIoSettings(QDomDocument *document, Target *target, QStri
         for (int j = 0; j < pins.count(); ++j) {
             const QDomElement pin = pins.item(j).toElement();
             if (!pin.hasAttribute(QStringLiteral("name"))) {
-                DALReport::error(1, QStringLiteral("Attribute name missing for a IoPin setting in %1.").arg(entry),
+                DALReport::error(DALErrorCode::FileOpenFailed, QStringLiteral("Attribute name missing for a IoPin setting in %1.").arg(entry),
                                  pin);
                 result = -1;
                 continue;
@@ -218,7 +215,7 @@ int DALTargetDef::createIoSettings(QDomElement const &ioPin, QList<IoSetting> *i
         } else if (tag == QLatin1String("Rx")) {
             setting.rx = DALDom::text(child);
         } else {
-            DALReport::error(1, QStringLiteral("Unknown Tag Name \"%1\", given for a IoSettings "
+            DALReport::error(DALErrorCode::FileOpenFailed, QStringLiteral("Unknown Tag Name \"%1\", given for a IoSettings "
                                                "element in %2. Possible values: %3")
                                     .arg(tag, entry, QStringLiteral("ControlFunction, RadioSignal, Idle, Tx or Rx")),
                              child);

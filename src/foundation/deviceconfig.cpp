@@ -73,7 +73,7 @@ void DALDeviceConfig::createFilenameMap(QString const &device, QDomDocument *doc
             continue;
         if (!path.hasAttribute(QStringLiteral("file"))) {
             m_status = -1;
-            DALReport::error(1, QStringLiteral("The file attribute is missing for the \"path\" tag in device_config.xml."),
+            DALReport::error(DALErrorCode::FileOpenFailed, QStringLiteral("The file attribute is missing for the \"path\" tag in device_config.xml."),
                              path);
             break;
         }

@@ -1,3 +1,4 @@
+#include "documentcopy_p.h"
 #include "devicefile_p.h"
 #include "report_p.h"
 
@@ -17,7 +18,7 @@ QString directory(QString const &fileName, QString const &device)
         // The device map is where the entry is missing.
         const QString map = QStringLiteral("/%1/device_config.xml").arg(device.section(QLatin1Char('_'), 0, 0)).toLower();
         DALReport::locate(QFileInfo(DALCommon::getConfigRoot() + map).absoluteFilePath(), 0, 0);
-        DALCommon::setError(5, QStringLiteral("Failed to find path to %1 for device: %2").arg(fileName, device));
+        DALCommon::setError(DALErrorCode::ConfigurationError, QStringLiteral("Failed to find path to %1 for device: %2").arg(fileName, device));
     }
     return dir;
 }
@@ -30,10 +31,12 @@ int open(QString const &directory, QString const &fileName, QString const &docNa
 }
 
 int openForDevice(QString const &fileName, QString const &device, QString const &docName,
-                  QDomDocument **document)
+                  QDomDocument **document, QString *directoryFound)
 {
     *document = nullptr;
     const QString dir = directory(fileName, device);
+    if (directoryFound)
+        *directoryFound = dir;
     if (dir.isEmpty())
         return -1;
     return open(dir, fileName, docName, document);

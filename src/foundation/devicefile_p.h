@@ -21,9 +21,10 @@ int open(QString const &directory, QString const &fileName, QString const &docNa
          QDomDocument **document);
 
 // Both steps: -1 when the device has no directory for fileName (recorded as
-// above, *document null), else the loader's status.
+// above, *document null), else the loader's status. The directory found is
+// given in *directoryFound when it is not null.
 int openForDevice(QString const &fileName, QString const &device, QString const &docName,
-                  QDomDocument **document);
+                  QDomDocument **document, QString *directoryFound = nullptr);
 
 // Regular, non-hidden files of directory whose names match the wildcard
 // pattern without regard to case, in name order ignoring case. The directory

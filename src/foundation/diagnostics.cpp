@@ -69,6 +69,12 @@ void error(int code, QString const &text, QDomNode const &node, QString const &a
     s_next = Location(); // also when code 0 recorded nothing
 }
 
+int fail(int code, QString const &text, QDomNode const &node, QString const &attribute)
+{
+    error(code, text, node, attribute);
+    return -1;
+}
+
 void message(QString const &text, QDomNode const &node, QString const &attribute)
 {
     locateAt(node, attribute);

@@ -3,10 +3,16 @@
 
 #include <QDomDocument>
 
-// The readers of this directory own the document they parsed but never read it
-// again. A copy of a reader gets its own QDomDocument handle on the same tree:
-// Qt shares the tree between handles and frees it with the last one, so every
-// copy deletes exactly its own handle. Internal to the library.
+// The one rule for the parsed documents that readers own.
+//
+// A reader whose answers come from its records releases its document once
+// the constructor has read it: nothing reads it again, and the tree takes
+// far more memory than the records. A reader that answers from the document
+// (the device list, the device description) keeps it. A copy of a reader
+// gets its own QDomDocument handle on its source's tree when the source holds
+// one: Qt shares the tree between handles and frees it with the last, so
+// every object deletes exactly its own handle, in any order. Internal to the
+// library.
 namespace DALDocumentCopy {
 
 inline QDomDocument *duplicate(QDomDocument const *document)
@@ -22,6 +28,13 @@ inline void assign(QDomDocument **target, QDomDocument const *source)
     QDomDocument *copy = duplicate(source);
     delete *target;
     *target = copy;
+}
+
+// Deletes the document a constructor has read into records.
+inline void release(QDomDocument **document)
+{
+    delete *document;
+    *document = nullptr;
 }
 
 } // namespace DALDocumentCopy

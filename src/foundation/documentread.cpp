@@ -69,7 +69,7 @@ bool DocumentRead::charge(qint64 cost, QDomNode const &node)
     int column = 0;
     read->positionOf(node, QString(), &line, &column);
     DALReport::locate(read->m_file, line, column);
-    DALCommon::setError(2, QStringLiteral("%1, line %2: \n%3")
+    DALCommon::setError(DALErrorCode::XmlParseFailed, QStringLiteral("%1, line %2: \n%3")
                                .arg(read->m_name, QString::number(std::max(line, 1)),
                                     QStringLiteral("Reading the document takes too many steps: elements that "
                                                    "collect what lies below them are nested in each other too "

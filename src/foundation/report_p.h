@@ -8,6 +8,19 @@
 // DALDiagnostics). Every message still goes through DALCommon::setError; the
 // location given here is attached to the next message it records and then
 // forgotten. Internal to the library.
+// The error codes of DALCommon::setError, named after the first words of
+// their messages.
+namespace DALErrorCode {
+constexpr int FileOpenFailed = 1;
+constexpr int XmlParseFailed = 2;
+constexpr int DeviceAccessFailed = 3;
+constexpr int InvalidSettingsName = 4;
+constexpr int ConfigurationError = 5;
+constexpr int UnknownDevice = 6;
+constexpr int ReadOnlyRegister = 7;
+constexpr int WriteRegisterFailed = 8;
+} // namespace DALErrorCode
+
 namespace DALReport {
 
 // The next message comes from file, at line and column (0 when unknown).
@@ -20,6 +33,10 @@ void locateAtLastFile();
 // DALCommon::setError(code, text), located at node (and its attribute) of
 // the document being read; without an active read, the message has no file.
 void error(int code, QString const &text, QDomNode const &node, QString const &attribute = QString());
+
+// error(), then the failing status -1: for the many reading steps that give
+// up where they report.
+int fail(int code, QString const &text, QDomNode const &node = QDomNode(), QString const &attribute = QString());
 
 // DALCommon::setError(text), the message without a code, located likewise.
 void message(QString const &text, QDomNode const &node, QString const &attribute = QString());

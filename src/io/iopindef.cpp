@@ -1,6 +1,7 @@
 #include "DALIoPinDef.h"
 
 #include "DALCommon.h"
+#include "report_p.h"
 
 #include "documentread_p.h"
 #include "domutil_p.h"
@@ -119,21 +120,18 @@ int DALIoPinDef::getRegisters(const QString &ioPinName, const QString &,
 {
     const IoPin &pin = getIoPin(ioPinName);
     if (pin.name == kDummy) {
-        DALCommon::setError(1, QStringLiteral("Failed to get I/O Pin definition for I/O pin name: %1")
+        return DALReport::fail(DALErrorCode::FileOpenFailed, QStringLiteral("Failed to get I/O Pin definition for I/O pin name: %1")
                                    .arg(ioPinName));
-        return -1;
     }
     const ControlFunction &function = getControlFunction(pin.controlFunctions, controlFunctionName);
     if (function.name == kDummy) {
-        DALCommon::setError(1, QStringLiteral("Failed to get Control function for I/O pin name: %1")
+        return DALReport::fail(DALErrorCode::FileOpenFailed, QStringLiteral("Failed to get Control function for I/O pin name: %1")
                                    .arg(ioPinName));
-        return -1;
     }
     const IoSignal &ioSignal = getIoSignal(function.signals, signalName);
     if (ioSignal.name == kDummy) {
-        DALCommon::setError(1, QStringLiteral("Failed to get I/O Signal for I/O pin name: %1")
+        return DALReport::fail(DALErrorCode::FileOpenFailed, QStringLiteral("Failed to get I/O Signal for I/O pin name: %1")
                                    .arg(ioPinName));
-        return -1;
     }
     if (registers)
         *registers = ioSignal.registers;
@@ -211,7 +209,7 @@ void DALIoPinDef::copyIoPin(const QString &parentName, IoPin *ioPin)
     const int index = indexOfName(m_ioPins, parentName);
     if (index < 0) {
         m_status = -1;
-        DALCommon::setError(1, QStringLiteral("Value of I/O pin to Inherit from not found! %1")
+        DALCommon::setError(DALErrorCode::FileOpenFailed, QStringLiteral("Value of I/O pin to Inherit from not found! %1")
                                    .arg(parentName));
         return;
     }
@@ -278,7 +276,7 @@ void DALIoPinDef::mergeRegister(const Register &own, Register *target)
                 target->name = names.at(1);
         } else {
             m_status = -1;
-            DALCommon::setError(1, QStringLiteral("Invalid value of name translation! %1")
+            DALCommon::setError(DALErrorCode::FileOpenFailed, QStringLiteral("Invalid value of name translation! %1")
                                        .arg(own.translateName));
         }
     }

@@ -64,7 +64,7 @@ int DALIoRegisterDef::getAddress(const QString &name, unsigned int *address)
             return m_status;
         }
     }
-    DALCommon::setError(1, QStringLiteral("Failed to get address for register %1").arg(name));
+    DALCommon::setError(DALErrorCode::FileOpenFailed, QStringLiteral("Failed to get address for register %1").arg(name));
     m_status = -1;
     return m_status;
 }
@@ -82,7 +82,7 @@ void DALIoRegisterDef::createRegisterDefinition(QDomDocument *document)
         // Base 16 accepts an optional "0x" prefix; more than 32 bits fails.
         const unsigned int address = element.attribute(QStringLiteral("address")).toUInt(&ok, 16);
         if (!ok) {
-            DALReport::error(1, QStringLiteral("Invalid value of IO register address: %1").arg(name), element,
+            DALReport::error(DALErrorCode::FileOpenFailed, QStringLiteral("Invalid value of IO register address: %1").arg(name), element,
                              QStringLiteral("address"));
             m_status = -1;
             continue;

@@ -1,5 +1,6 @@
 #include "DALPacket.h"
 #include "DALCommon.h"
+#include "documentcopy_p.h"
 #include "documentread_p.h"
 #include "domutil_p.h"
 
@@ -39,6 +40,7 @@ DALPacket::DALPacket(QString const &name)
             m_fields.clear();
             m_status = 2;
         }
+        DALDocumentCopy::release(&m_document);
     }
     if (m_status != 0)
         m_errorText = DALCommon::getLatestError();

@@ -24,15 +24,13 @@ DALParamCmdMapping::DALParamCmdMapping(QString &device)
 {
     // The device map ignores the letter case of device names; a missing
     // directory is recorded with the device name as given.
-    const QString dir = DALDeviceFile::directory(kFileName, device);
-    if (dir.isEmpty())
-        return;
-    if (DALDeviceFile::open(dir, kFileName, QStringLiteral("paramcmdmapping"), &m_document) != 0)
+    if (DALDeviceFile::openForDevice(kFileName, device, QStringLiteral("paramcmdmapping"), &m_document) != 0)
         return;
     DocumentRead reading(*m_document);
     createParameterMapping();
     if (reading.exhausted())
         m_settingMappings.clear();
+    DALDocumentCopy::release(&m_document);
 }
 
 DALParamCmdMapping::DALParamCmdMapping(DALParamCmdMapping const &other)
@@ -93,10 +91,9 @@ int DALParamCmdMapping::getParameters(QDomElement const &settings, QList<Paramet
 {
     const QDomNodeList elements = DALDom::elements(settings, QStringLiteral("parameters"));
     if (elements.isEmpty()) {
-        DALReport::error(1, QStringLiteral("Missing \"parameters\" element in the Parameter-command mapping file %1")
+        return DALReport::fail(DALErrorCode::FileOpenFailed, QStringLiteral("Missing \"parameters\" element in the Parameter-command mapping file %1")
                                 .arg(kFileName),
                          settings);
-        return -1;
     }
     int result = 0;
     for (int i = 0; i < elements.count(); ++i) {
@@ -110,9 +107,8 @@ int DALParamCmdMapping::getParameter(QDomElement const &parametersElement, QList
 {
     const QDomNodeList elements = DALDom::elements(parametersElement, QStringLiteral("parameter"));
     if (elements.isEmpty()) {
-        DALReport::error(1, QStringLiteral("Missing \"parameter\" elements in file %1").arg(kFileName),
+        return DALReport::fail(DALErrorCode::FileOpenFailed, QStringLiteral("Missing \"parameter\" elements in file %1").arg(kFileName),
                          parametersElement);
-        return -1;
     }
     int result = 0;
     for (int i = 0; i < elements.count(); ++i) {
@@ -121,7 +117,7 @@ int DALParamCmdMapping::getParameter(QDomElement const &parametersElement, QList
         if (element.hasAttribute(QStringLiteral("names"))) {
             parameter.names = element.attribute(QStringLiteral("names")).split(QLatin1Char(','), Qt::KeepEmptyParts);
         } else {
-            DALReport::error(1, QStringLiteral("Missing \"names\" attribute for the \"parameter\" element in file %1")
+            DALReport::error(DALErrorCode::FileOpenFailed, QStringLiteral("Missing \"names\" attribute for the \"parameter\" element in file %1")
                                     .arg(kFileName),
                              element);
             result = -1;
@@ -137,9 +133,8 @@ int DALParamCmdMapping::getParameter(QDomElement const &parametersElement, QList
 int DALParamCmdMapping::getRfCommands(QDomNodeList const &rfCommands, Parameter *parameter)
 {
     if (rfCommands.isEmpty()) {
-        DALCommon::setError(1, QStringLiteral("Missing \"rfCommand\" elements for the parameter names: %1 in file %2")
+        return DALReport::fail(DALErrorCode::FileOpenFailed, QStringLiteral("Missing \"rfCommand\" elements for the parameter names: %1 in file %2")
                                    .arg(parameter->names.join(QLatin1Char(',')), kFileName));
-        return -1;
     }
     for (int i = 0; i < rfCommands.count(); ++i)
         parameter->rfCommands.append(DALDom::text(DALDom::itemAt(rfCommands, i).toElement()));

@@ -1,6 +1,7 @@
 #include "DALParamDef.h"
 
 #include "DALCommon.h"
+#include "report_p.h"
 #include "DALDeviceConfig.h"
 #include "attachedstate_p.h"
 #include "devicefile_p.h"
@@ -44,12 +45,9 @@ using NameIndexes = AttachedState<DALParamDef, NameIndex>;
 DALParamDef::DALParamDef(QString &device)
     : m_document(nullptr), m_status(0)
 {
-    const QString dir = DALDeviceFile::directory(kFileName, device);
-    if (dir.isEmpty()) {
-        m_status = -1;
-        return;
-    }
-    m_status = DALDeviceFile::open(dir, kFileName, QStringLiteral("paramdefinition"), &m_document);
+    m_status = DALDeviceFile::openForDevice(kFileName, device, QStringLiteral("paramdefinition"), &m_document);
+    if (m_status == -1)
+        return; // no directory for the device
     if (m_status == 0) {
         DocumentRead reading(*m_document);
         createParameterList();
@@ -57,6 +55,7 @@ DALParamDef::DALParamDef(QString &device)
             m_parList.clear();
             m_status = 2;
         }
+        DALDocumentCopy::release(&m_document);
     }
     if (m_status != 0) {
         m_errorText = DALCommon::getLatestError();
@@ -148,7 +147,7 @@ bool DALParamDef::fileExist(QString const &device)
     if (DALDeviceFile::exists(dir, kFileName))
         return true;
     const QString path = dir + QLatin1Char('/') + kFileName;
-    DALCommon::setError(1, QStringLiteral("The %1 file could not be found!").arg(path));
+    DALCommon::setError(DALErrorCode::FileOpenFailed, QStringLiteral("The %1 file could not be found!").arg(path));
     return false;
 }
 

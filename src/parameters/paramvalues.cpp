@@ -18,12 +18,6 @@ namespace {
 // Upper bound of the entries one Range may give.
 constexpr qint64 kMaxRangeEntries = 1000000;
 
-// Records detail (code 1) at node and gives the failing status.
-int fail(QString const &detail, QDomNode const &node, QString const &attribute = QString())
-{
-    DALReport::error(1, detail, node, attribute);
-    return -1;
-}
 
 QString childText(QDomElement const &element, const char *tag)
 {
@@ -80,7 +74,7 @@ int DALParamDef::handleDependencies(QDomElement const &element, ParamDefinition 
         const QDomElement child = node.toElement();
         const QString tag = child.tagName();
         if (!tag.contains(QLatin1String("Dependency"))) {
-            return fail(QStringLiteral("Invalid tag used for the \"Dependencies\" element %1 in param_definition.xml")
+            return DALReport::fail(DALErrorCode::FileOpenFailed, QStringLiteral("Invalid tag used for the \"Dependencies\" element %1 in param_definition.xml")
                             .arg(tag),
                         child);
         }
@@ -90,7 +84,7 @@ int DALParamDef::handleDependencies(QDomElement const &element, ParamDefinition 
         if (child.hasAttribute(QStringLiteral("name"))) {
             dependency.name = child.attribute(QStringLiteral("name"));
         } else {
-            fail(QStringLiteral("Missing \"name\" attribute for element %1 in param_definition.xml").arg(tag), child);
+            DALReport::fail(DALErrorCode::FileOpenFailed, QStringLiteral("Missing \"name\" attribute for element %1 in param_definition.xml").arg(tag), child);
             failed = true;
         }
         QDomElement e = child.firstChildElement(QStringLiteral("Type"));
@@ -124,7 +118,7 @@ int DALParamDef::handleListOfDependencyMappings(QDomNodeList const &maps, Depend
         if (!from.isEmpty() && !to.isEmpty())
             dependency.mapping.insert(from, to);
         else
-            result = fail(QStringLiteral("Invalid \"Dependency mapping\" in param_definition.xml"), map);
+            result = DALReport::fail(DALErrorCode::FileOpenFailed, QStringLiteral("Invalid \"Dependency mapping\" in param_definition.xml"), map);
     }
     return result;
 }
@@ -132,7 +126,7 @@ int DALParamDef::handleListOfDependencyMappings(QDomNodeList const &maps, Depend
 int DALParamDef::handleValidation(QDomElement const &element, ParamDefinition &parDef)
 {
     if (!element.hasAttribute(QStringLiteral("type")))
-        return fail(QStringLiteral("The \"type\" attribute is missing for the \"Validation\" element in param_definition.xml."),
+        return DALReport::fail(DALErrorCode::FileOpenFailed, QStringLiteral("The \"type\" attribute is missing for the \"Validation\" element in param_definition.xml."),
                     element);
 
     Validation validation;
@@ -140,18 +134,18 @@ int DALParamDef::handleValidation(QDomElement const &element, ParamDefinition &p
     if (validation.type == VT_MINMAX) {
         const QDomElement min = element.firstChildElement(QStringLiteral("Min"));
         if (min.isNull())
-            return fail(QStringLiteral("The \"Min\" value is missing from a \"Min-Max\" validation in param_definition.xml."),
+            return DALReport::fail(DALErrorCode::FileOpenFailed, QStringLiteral("The \"Min\" value is missing from a \"Min-Max\" validation in param_definition.xml."),
                         element);
         validation.min = DALDom::text(min);
         const QDomElement max = element.firstChildElement(QStringLiteral("Max"));
         if (max.isNull())
-            return fail(QStringLiteral("The \"Max\" value is missing from a \"Min-Max\" validation in param_definition.xml."),
+            return DALReport::fail(DALErrorCode::FileOpenFailed, QStringLiteral("The \"Max\" value is missing from a \"Min-Max\" validation in param_definition.xml."),
                         element);
         validation.max = DALDom::text(max);
     } else if (validation.type == VT_CODE) {
         const QDomElement name = element.firstChildElement(QStringLiteral("Name"));
         if (name.isNull())
-            return fail(QStringLiteral("The \"Name\" is missing from a \"Code\" validation in param_definition.xml."),
+            return DALReport::fail(DALErrorCode::FileOpenFailed, QStringLiteral("The \"Name\" is missing from a \"Code\" validation in param_definition.xml."),
                         element);
         validation.name = DALDom::text(name);
     }
@@ -171,7 +165,7 @@ int DALParamDef::handleListValues(QDomElement const &element, ParamDefinition &p
         const QString tag = child.tagName();
         if (tag.contains(QLatin1String("Value"))) {
             if (!child.hasAttribute(QStringLiteral("text")))
-                return fail(QStringLiteral("Missing \"text\" attribute for element %1 in param_definition.xml").arg(tag),
+                return DALReport::fail(DALErrorCode::FileOpenFailed, QStringLiteral("Missing \"text\" attribute for element %1 in param_definition.xml").arg(tag),
                             child);
             parDef.listValues.append(ListValue{child.attribute(QStringLiteral("text")), DALDom::text(child)});
         } else if (tag.contains(QLatin1String("Range"))) {
@@ -182,7 +176,7 @@ int DALParamDef::handleListValues(QDomElement const &element, ParamDefinition &p
                                           : element.firstChildElement(QStringLiteral("Range"));
             handleListRangeValues(range, parDef);
         } else {
-            return fail(QStringLiteral("Invalid tag used for the \"List\" element %1 in param_definition.xml").arg(tag),
+            return DALReport::fail(DALErrorCode::FileOpenFailed, QStringLiteral("Invalid tag used for the \"List\" element %1 in param_definition.xml").arg(tag),
                         child);
         }
     }
@@ -192,41 +186,41 @@ int DALParamDef::handleListValues(QDomElement const &element, ParamDefinition &p
 int DALParamDef::handleListRangeValues(QDomElement const &range, ParamDefinition &parDef)
 {
     if (range.isNull())
-        return fail(QStringLiteral("The \"Range\" tag was not recognized as an DOM Element in param_definition.xml."),
+        return DALReport::fail(DALErrorCode::FileOpenFailed, QStringLiteral("The \"Range\" tag was not recognized as an DOM Element in param_definition.xml."),
                     range);
     if (!range.hasAttribute(QStringLiteral("step")))
-        return fail(QStringLiteral("The \"step\" attribute is missing for the \"Range\" element in param_definition.xml."),
+        return DALReport::fail(DALErrorCode::FileOpenFailed, QStringLiteral("The \"step\" attribute is missing for the \"Range\" element in param_definition.xml."),
                     range);
     bool ok = false;
     const int step = range.attribute(QStringLiteral("step")).toInt(&ok, 10);
     if (!ok)
-        return fail(QStringLiteral("Invalid \"step\" attribute in param_definition.xml. The data must be given as a numeric value."),
+        return DALReport::fail(DALErrorCode::FileOpenFailed, QStringLiteral("Invalid \"step\" attribute in param_definition.xml. The data must be given as a numeric value."),
                     range, QStringLiteral("step"));
     if (step <= 0)
-        return fail(QStringLiteral("Invalid \"step\" attribute in param_definition.xml. The step must be greater than zero."),
+        return DALReport::fail(DALErrorCode::FileOpenFailed, QStringLiteral("Invalid \"step\" attribute in param_definition.xml. The step must be greater than zero."),
                     range, QStringLiteral("step"));
 
     const QDomElement beginElement = range.firstChildElement(QStringLiteral("Begin"));
     if (beginElement.isNull())
-        return fail(QStringLiteral("The child element \"Begin\" is missing from a \"Range\" element in param_definition.xml."),
+        return DALReport::fail(DALErrorCode::FileOpenFailed, QStringLiteral("The child element \"Begin\" is missing from a \"Range\" element in param_definition.xml."),
                     range);
     RangeBound begin;
     if (!begin.read(DALDom::text(beginElement)))
-        return fail(QStringLiteral("Invalid value given for the \"Begin\" element in param_definition.xml. The data must be given as a numeric value."),
+        return DALReport::fail(DALErrorCode::FileOpenFailed, QStringLiteral("Invalid value given for the \"Begin\" element in param_definition.xml. The data must be given as a numeric value."),
                     beginElement);
     const bool hasTemplate = beginElement.hasAttribute(QStringLiteral("text"));
     const QString templ = beginElement.attribute(QStringLiteral("text"));
 
     const QDomElement endElement = range.firstChildElement(QStringLiteral("End"));
     if (endElement.isNull())
-        return fail(QStringLiteral("The child element \"End\" is missing from a \"Range\" element in param_definition.xml."),
+        return DALReport::fail(DALErrorCode::FileOpenFailed, QStringLiteral("The child element \"End\" is missing from a \"Range\" element in param_definition.xml."),
                     range);
     RangeBound end;
     if (!end.read(DALDom::text(endElement)))
-        return fail(QStringLiteral("Invalid value given for the \"End\" element in param_definition.xml. The data must be given as a numeric value."),
+        return DALReport::fail(DALErrorCode::FileOpenFailed, QStringLiteral("Invalid value given for the \"End\" element in param_definition.xml. The data must be given as a numeric value."),
                     endElement);
     if (begin.decimal != end.decimal)
-        return fail(QStringLiteral("The \"Begin\" and \"End\" elements of a \"Range\" element in param_definition.xml must both be integers or both be decimal numbers."),
+        return DALReport::fail(DALErrorCode::FileOpenFailed, QStringLiteral("The \"Begin\" and \"End\" elements of a \"Range\" element in param_definition.xml must both be integers or both be decimal numbers."),
                     range);
 
     const QString tooMany = QStringLiteral("The \"Range\" element in param_definition.xml gives more than %1 values.")
@@ -236,7 +230,7 @@ int DALParamDef::handleListRangeValues(QDomElement const &range, ParamDefinition
             return 0;
         // 64-bit arithmetic: the bounds are ints, so neither the count nor v overflows.
         if ((end.integer - begin.integer) / step + 1 > kMaxRangeEntries)
-            return fail(tooMany, range);
+            return DALReport::fail(DALErrorCode::FileOpenFailed, tooMany, range);
         for (qint64 v = begin.integer; v <= end.integer; v += step) {
             const QString value = QString::number(v);
             parDef.listValues.append(ListValue{displayText(value, hasTemplate, templ), value});
@@ -246,7 +240,7 @@ int DALParamDef::handleListRangeValues(QDomElement const &range, ParamDefinition
             return 0;
         const double span = (end.real - begin.real) / step;
         if (!std::isfinite(span) || span + 1 > double(kMaxRangeEntries))
-            return fail(tooMany, range);
+            return DALReport::fail(DALErrorCode::FileOpenFailed, tooMany, range);
         for (double v = begin.real; v <= end.real;) {
             parDef.listValues.append(ListValue{displayText(QString::number(v, 'f', 5), hasTemplate, templ),
                                                QString::number(v, 'g', 6)});
@@ -265,7 +259,7 @@ int DALParamDef::createOptionList(QDomNodeList const &options, ParamDefinition *
     for (int i = 0; i < options.count(); ++i) {
         const QDomElement option = DALDom::itemAt(options, i).toElement();
         if (!option.hasAttribute(QStringLiteral("name"))) {
-            DALReport::error(5, QObject::tr("The \"name\" attribute is missing for a parameter definition Option!"),
+            DALReport::error(DALErrorCode::ConfigurationError, QObject::tr("The \"name\" attribute is missing for a parameter definition Option!"),
                              option);
             result = -1;
             continue;
@@ -273,7 +267,7 @@ int DALParamDef::createOptionList(QDomNodeList const &options, ParamDefinition *
         const QString name = option.attribute(QStringLiteral("name"));
         const QString value = DALDom::text(option);
         if (value.isEmpty()) {
-            DALReport::error(5, QObject::tr("The value is missing for the parameter definition Option \"%1\"!").arg(name),
+            DALReport::error(DALErrorCode::ConfigurationError, QObject::tr("The value is missing for the parameter definition Option \"%1\"!").arg(name),
                              option);
             result = -1;
             continue;

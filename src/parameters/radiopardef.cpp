@@ -62,6 +62,7 @@ DALRadioParDef::DALRadioParDef(QString &device)
             FieldOwners::drop(this);
             m_status = 2;
         }
+        DALDocumentCopy::release(&m_document);
     }
 }
 
@@ -136,7 +137,7 @@ void DALRadioParDef::createField(QDomElement &element, Field *field)
     bool ok = false;
     const ushort value = DALDom::firstChildValue(position).toUShort(&ok, 10);
     if (!ok) {
-        DALReport::error(1, QStringLiteral("Invalid position of field %1 in %2").arg(field->name, kFileName),
+        DALReport::error(DALErrorCode::FileOpenFailed, QStringLiteral("Invalid position of field %1 in %2").arg(field->name, kFileName),
                          position.isNull() ? QDomNode(element) : QDomNode(position));
         field->position = 0;
         return;

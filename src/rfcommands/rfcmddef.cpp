@@ -2,6 +2,7 @@
 
 #include "DALCommon.h"
 #include "DALDeviceConfig.h"
+#include "documentcopy_p.h"
 #include "devicefile_p.h"
 #include "documentread_p.h"
 #include "domutil_p.h"
@@ -61,12 +62,7 @@ DALRfCmdDef::DALRfCmdDef(QString &device)
     : m_document(nullptr)
     , m_status(0)
 {
-    const QString dir = DALDeviceFile::directory(kFileName, device);
-    if (dir.isEmpty()) {
-        m_status = -1;
-        return;
-    }
-    m_status = DALDeviceFile::open(dir, kFileName, QStringLiteral("RfCommandDefinitions"), &m_document);
+    m_status = DALDeviceFile::openForDevice(kFileName, device, QStringLiteral("RfCommandDefinitions"), &m_document);
     if (m_status == 0) {
         DocumentRead reading(*m_document);
         createRfCmdGroups();
@@ -74,6 +70,7 @@ DALRfCmdDef::DALRfCmdDef(QString &device)
             m_rfCommandGroups = RfCommandGroups();
             m_status = 2;
         }
+        DALDocumentCopy::release(&m_document);
     }
 }
 
@@ -107,7 +104,7 @@ static void detach(DALRfCmdDef::RfCommandGroups &groups)
 }
 
 DALRfCmdDef::DALRfCmdDef(const DALRfCmdDef &other)
-    : m_document(nullptr)
+    : m_document(DALDocumentCopy::duplicate(other.m_document))
     , m_status(other.m_status)
     , m_rfCommandGroups(DALRecordCopy::deepCopy(other.m_rfCommandGroups))
 {
@@ -116,9 +113,7 @@ DALRfCmdDef::DALRfCmdDef(const DALRfCmdDef &other)
 DALRfCmdDef &DALRfCmdDef::operator=(const DALRfCmdDef &other)
 {
     if (this != &other) {
-        // The own document describes what this object held before; it goes.
-        delete m_document;
-        m_document = nullptr;
+        DALDocumentCopy::assign(&m_document, other.m_document);
         m_status = other.m_status;
         m_rfCommandGroups = DALRecordCopy::deepCopy(other.m_rfCommandGroups);
     }
@@ -160,7 +155,7 @@ void DALRfCmdDef::createRfCmdDefinitions(QDomElement &groupElement, RfCommandGro
     for (QDomElement commandElement : allBelow(groupElement, QStringLiteral("Command"))) {
         if (!commandElement.hasAttribute(QStringLiteral("name"))) {
             m_status = -1;
-            DALReport::error(1, QStringLiteral("Missing \"name\" attribute for \"Command\" element in %1")
+            DALReport::error(DALErrorCode::FileOpenFailed, QStringLiteral("Missing \"name\" attribute for \"Command\" element in %1")
                                     .arg(kFileName),
                              commandElement);
             return;
@@ -172,7 +167,7 @@ void DALRfCmdDef::createRfCmdDefinitions(QDomElement &groupElement, RfCommandGro
         const uint id = firstValue(commandElement, QStringLiteral("id")).toUInt(&ok, 16);
         if (!ok) {
             m_status = -1;
-            DALReport::error(1, QStringLiteral("Invalid id value for command %1").arg(definition.name),
+            DALReport::error(DALErrorCode::FileOpenFailed, QStringLiteral("Invalid id value for command %1").arg(definition.name),
                              DALReport::within(commandElement, QStringLiteral("id")));
             return;
         }
@@ -185,7 +180,7 @@ void DALRfCmdDef::createRfCmdDefinitions(QDomElement &groupElement, RfCommandGro
 
         if (definition.size == 0) {
             m_status = -1;
-            DALReport::error(1, QStringLiteral("Size of command %1 is 0 in %2").arg(definition.name, kFileName),
+            DALReport::error(DALErrorCode::FileOpenFailed, QStringLiteral("Size of command %1 is 0 in %2").arg(definition.name, kFileName),
                              commandElement);
             return;
         }
@@ -198,7 +193,7 @@ void DALRfCmdDef::createFields(QDomElement &element, RfCommandDefinition &defini
     for (QDomElement fieldElement : allBelow(element, QStringLiteral("Field"))) {
         if (!fieldElement.hasAttribute(QStringLiteral("name"))) {
             m_status = -1;
-            DALReport::error(1, QStringLiteral("Missing \"name\" attribute for \"Field\" element in %1")
+            DALReport::error(DALErrorCode::FileOpenFailed, QStringLiteral("Missing \"name\" attribute for \"Field\" element in %1")
                                     .arg(kFileName),
                              fieldElement);
             return;
@@ -215,7 +210,7 @@ void DALRfCmdDef::createFields(QDomElement &element, RfCommandDefinition &defini
                 const int value = DALDom::text(offset).toInt(&ok, 10);
                 if (!ok) {
                     m_status = -1;
-                    DALReport::error(1, QStringLiteral("Invalid offset value given for pointer "
+                    DALReport::error(DALErrorCode::FileOpenFailed, QStringLiteral("Invalid offset value given for pointer "
                                                        "type element. Value: %1")
                                             .arg(DALDom::text(offset)),
                                      offset);

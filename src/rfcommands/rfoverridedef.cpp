@@ -1,6 +1,7 @@
 #include "DALRfOverrideDef.h"
 
 #include "DALCommon.h"
+#include "documentcopy_p.h"
 #include "devicefile_p.h"
 #include "documentread_p.h"
 #include "domutil_p.h"
@@ -52,7 +53,7 @@ static void detach(DALRfOverrideDef::Override &override)
 }
 
 DALRfOverrideDef::DALRfOverrideDef(const DALRfOverrideDef &other)
-    : m_document(nullptr)
+    : m_document(DALDocumentCopy::duplicate(other.m_document))
     , m_status(other.m_status)
     , m_device(other.m_device)
     , m_overrides(DALRecordCopy::deepCopy(other.m_overrides))
@@ -62,9 +63,7 @@ DALRfOverrideDef::DALRfOverrideDef(const DALRfOverrideDef &other)
 DALRfOverrideDef &DALRfOverrideDef::operator=(const DALRfOverrideDef &other)
 {
     if (this != &other) {
-        // The own document belongs to what this object held before; it goes.
-        delete m_document;
-        m_document = nullptr;
+        DALDocumentCopy::assign(&m_document, other.m_document);
         m_status = other.m_status;
         m_device = other.m_device;
         m_overrides = DALRecordCopy::deepCopy(other.m_overrides);
@@ -94,12 +93,11 @@ void DALRfOverrideDef::createOverrides()
 
     const QStringList fileNames = DALDeviceFile::matchingFiles(dir, m_overrideFilter);
     for (const QString &fileName : fileNames) {
-        delete m_document;
-        m_document = nullptr;
+        DALDocumentCopy::release(&m_document);
         m_status = DALDeviceFile::open(dir, fileName, QStringLiteral("overrideDefinition"), &m_document);
         if (m_status != 0) {
             DALReport::locateAtLastFile();
-            DALCommon::setError(5, QObject::tr("Opening OR file failed, filename: %1").arg(fileName));
+            DALCommon::setError(DALErrorCode::ConfigurationError, QObject::tr("Opening OR file failed, filename: %1").arg(fileName));
             continue;
         }
         DocumentRead reading(*m_document);
@@ -109,6 +107,7 @@ void DALRfOverrideDef::createOverrides()
             m_status = 2;
         }
     }
+    DALDocumentCopy::release(&m_document);
 }
 
 void DALRfOverrideDef::createOverride(QString fileName)
@@ -116,7 +115,7 @@ void DALRfOverrideDef::createOverride(QString fileName)
     static const QRegularExpression namePattern(
         QRegularExpression::anchoredPattern(QStringLiteral("override_(.*).xml")));
     if (!namePattern.match(fileName).hasMatch())
-        DALCommon::setError(5, QObject::tr("File name error, filename: %1").arg(fileName));
+        DALCommon::setError(DALErrorCode::ConfigurationError, QObject::tr("File name error, filename: %1").arg(fileName));
 
     Override record;
     record.name = fileName;
@@ -162,10 +161,9 @@ int DALRfOverrideDef::createWriteCustom(Override &record, QDomElement &element)
     }
 
     if (!valid) {
-        DALReport::error(5, QObject::tr("Invalid format of Custom Write Values, write custom name: %1")
+        return DALReport::fail(DALErrorCode::ConfigurationError, QObject::tr("Invalid format of Custom Write Values, write custom name: %1")
                                 .arg(writeCustom.name),
                          valuesElement.isNull() ? QDomNode(element) : QDomNode(valuesElement));
-        return -1;
     }
     record.writeCustoms.append(writeCustom);
     return 0;

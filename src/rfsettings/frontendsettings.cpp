@@ -1,6 +1,7 @@
 #include "DALRfFrontEndSettings.h"
 
 #include "DALCommon.h"
+#include "documentcopy_p.h"
 #include "devicefile_p.h"
 #include "commandcopy_p.h"
 #include "documentread_p.h"
@@ -32,13 +33,8 @@ DALRfFrontEndSettings::DALRfFrontEndSettings(const QString &deviceName, DALRfCmd
     , m_status(0)
     , m_cmdSettings(cmdSettings)
 {
-    const QString directory = DALDeviceFile::directory(m_fileNameFrontEndSettings, m_deviceName);
-    if (directory.isEmpty()) {
-        m_status = -1;
-        return;
-    }
-    m_status = DALDeviceFile::open(directory, m_fileNameFrontEndSettings, QStringLiteral("FrontEndSettings"),
-                                   &m_document);
+    m_status = DALDeviceFile::openForDevice(m_fileNameFrontEndSettings, m_deviceName, QStringLiteral("FrontEndSettings"),
+                                            &m_document);
     if (m_status == 0) {
         DocumentRead reading(*m_document);
         m_status = createFrontEnds();
@@ -46,6 +42,7 @@ DALRfFrontEndSettings::DALRfFrontEndSettings(const QString &deviceName, DALRfCmd
             release();
             m_status = 2;
         }
+        DALDocumentCopy::release(&m_document);
     }
 }
 
@@ -73,7 +70,7 @@ void DALRfFrontEndSettings::copyFrom(const DALRfFrontEndSettings &other)
 {
     m_deviceName = other.m_deviceName;
     // A new handle onto the same implicitly shared tree.
-    m_document = other.m_document ? new QDomDocument(*other.m_document) : nullptr;
+    m_document = DALDocumentCopy::duplicate(other.m_document);
     m_status = other.m_status;
     m_cmdSettings = other.m_cmdSettings;
     for (auto it = other.m_frontEnds.constBegin(); it != other.m_frontEnds.constEnd(); ++it)
@@ -161,10 +158,9 @@ int DALRfFrontEndSettings::createFrontEndSettings(FrontEnd *frontEnd, QDomElemen
             range.min = static_cast<unsigned short>(min);
         const unsigned int max = DALCommon::getTextFromTagName(QStringLiteral("Max"), &rangeElement).toUInt(&ok, 10);
         if (!ok) {
-            DALReport::error(1, QStringLiteral("Invalid value specified for the \"FrequencyRange\" in the "
+            return DALReport::fail(DALErrorCode::FileOpenFailed, QStringLiteral("Invalid value specified for the \"FrequencyRange\" in the "
                                                "frontend_settings.xml file."),
                              DALReport::within(rangeElement, QStringLiteral("Max")));
-            return -1;
         }
         range.max = static_cast<unsigned short>(max);
         const int status = createCommandSettings(rangeElement, &range);

@@ -135,7 +135,7 @@ DALPaSettingsDef::PaSettings *DALPaSettingsDef::getPaSettingsFile(const QString 
 {
     PaSettings *settings = m_paSettings.value(fileName.toLower(), nullptr);
     if (!settings) {
-        DALCommon::setError(5, fileMissing(fileName));
+        DALCommon::setError(DALErrorCode::ConfigurationError, fileMissing(fileName));
         return nullptr;
     }
     DesignLookup &lookup = DesignLookups::obtain(settings);
@@ -149,7 +149,7 @@ DALPaSettingsDef::PaSettingTable *DALPaSettingsDef::getPaSettingTable(QString fi
 {
     PaSettings *settings = m_paSettings.value(fileName.toLower(), nullptr);
     if (!settings) {
-        DALCommon::setError(5, fileMissing(fileName));
+        DALCommon::setError(DALErrorCode::ConfigurationError, fileMissing(fileName));
         return nullptr;
     }
     const QList<RfDesign> &designs = settings->rfDesigns;
@@ -226,8 +226,7 @@ int DALPaSettingsDef::createPaSettingTables(QString fileName, QDomDocument *docu
 
     QDomElement defaultTable = DALDom::firstElementByTagName(*document, QStringLiteral("DefaultPaTable"));
     if (defaultTable.isNull()) {
-        DALCommon::setError(1, QStringLiteral("Default PA table missing: %1").arg(fileName));
-        return -1;
+        return DALReport::fail(DALErrorCode::FileOpenFailed, QStringLiteral("Default PA table missing: %1").arg(fileName));
     }
     const int status = createPaSettingTable(defaultTable, settings->defaultPaTable);
     if (status != 0)
@@ -262,14 +261,14 @@ int DALPaSettingsDef::createFrequencyRange(QDomElement &element, RfDesign *rfDes
     const QString minText = DALCommon::getTextFromTagName(QStringLiteral("Min"), &element);
     range.min = static_cast<unsigned short>(minText.toUInt(&ok, 10));
     if (!ok) {
-        DALReport::error(1, QStringLiteral("Invalid Min frequency: %1").arg(minText),
+        DALReport::error(DALErrorCode::FileOpenFailed, QStringLiteral("Invalid Min frequency: %1").arg(minText),
                          DALReport::within(element, QStringLiteral("Min")));
         failed = true;
     }
     const QString maxText = DALCommon::getTextFromTagName(QStringLiteral("Max"), &element);
     range.max = static_cast<unsigned short>(maxText.toUInt(&ok, 10));
     if (!ok) {
-        DALReport::error(1, QStringLiteral("Invalid Max frequency: %1").arg(maxText),
+        DALReport::error(DALErrorCode::FileOpenFailed, QStringLiteral("Invalid Max frequency: %1").arg(maxText),
                          DALReport::within(element, QStringLiteral("Max")));
         failed = true;
     }
@@ -302,10 +301,9 @@ int DALPaSettingsDef::createPaSetting(QDomElement &element, PaSettingTable &tabl
 {
     PaSetting entry;
     if (!element.hasAttribute(QStringLiteral("text"))) {
-        DALReport::error(1, QStringLiteral("XML name attribute missing in pasettings definition file. Device: %1")
+        return DALReport::fail(DALErrorCode::FileOpenFailed, QStringLiteral("XML name attribute missing in pasettings definition file. Device: %1")
                                 .arg(m_deviceName),
                          element);
-        return -1;
     }
     entry.text = element.attribute(QStringLiteral("text"));
 
@@ -322,20 +320,18 @@ int DALPaSettingsDef::createPaSetting(QDomElement &element, PaSettingTable &tabl
     const QString valueText = DALCommon::getTextFromTagName(QStringLiteral("Value"), &element);
     entry.value = static_cast<unsigned short>(valueText.toUInt(&ok, 16));
     if (!ok) {
-        DALReport::error(5, QStringLiteral("Incorrect PA setting value: %1, Current File: %2, Device: %3")
+        return DALReport::fail(DALErrorCode::ConfigurationError, QStringLiteral("Incorrect PA setting value: %1, Current File: %2, Device: %3")
                                 .arg(valueText, m_currentFile, m_deviceName),
                          DALReport::within(element, QStringLiteral("Value")));
-        return -1;
     }
 
     const QString highPaText = DALCommon::getTextFromTagName(QStringLiteral("TxHighPa"), &element);
     if (!highPaText.isEmpty()) {
         entry.txHighPa = highPaText.toUInt(&ok, 16);
         if (!ok) {
-            DALReport::error(5, QStringLiteral("Incorrect TxHighPa setting value: %1, Current File: %2, Device: %3")
+            return DALReport::fail(DALErrorCode::ConfigurationError, QStringLiteral("Incorrect TxHighPa setting value: %1, Current File: %2, Device: %3")
                                     .arg(highPaText, m_currentFile, m_deviceName),
                              DALReport::within(element, QStringLiteral("TxHighPa")));
-            return -1;
         }
     } else {
         entry.txHighPa = 0xFFFFFFFFu;
@@ -357,14 +353,14 @@ int DALPaSettingsDef::createOptionList(const QDomNodeList &optionElements, PaSet
     for (int i = 0; i < optionElements.count(); ++i) {
         const QDomElement option = itemAt(optionElements, i).toElement();
         if (!option.hasAttribute(QStringLiteral("name"))) {
-            DALReport::error(5, QObject::tr("The \"name\" attribute is missing for a PaSetting Option!"), option);
+            DALReport::error(DALErrorCode::ConfigurationError, QObject::tr("The \"name\" attribute is missing for a PaSetting Option!"), option);
             result = -1;
             continue;
         }
         const QString name = option.attribute(QStringLiteral("name"));
         const QString text = DALDom::text(option);
         if (text.isEmpty()) {
-            DALReport::error(5, QObject::tr("The value is missing for the PaSetting Option \"%1\"!").arg(name),
+            DALReport::error(DALErrorCode::ConfigurationError, QObject::tr("The value is missing for the PaSetting Option \"%1\"!").arg(name),
                              option);
             result = -1;
             continue;

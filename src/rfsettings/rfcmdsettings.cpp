@@ -3,6 +3,7 @@
 #include "DALCommon.h"
 #include "DALDeviceConfig.h"
 #include "commandcopy_p.h"
+#include "documentcopy_p.h"
 #include "devicefile_p.h"
 #include "documentread_p.h"
 #include "domutil_p.h"
@@ -86,12 +87,8 @@ DALRfCmdSettings::DALRfCmdSettings(QString &deviceName)
     , m_document(nullptr)
     , m_status(0)
 {
-    const QString directory = DALDeviceFile::directory(kCategoriesFile, m_deviceName);
-    if (directory.isEmpty()) {
-        m_status = -1;
-        return;
-    }
-    m_status = DALDeviceFile::open(directory, kCategoriesFile, kDocName, &m_document);
+    QString directory;
+    m_status = DALDeviceFile::openForDevice(kCategoriesFile, m_deviceName, kDocName, &m_document, &directory);
     if (m_status != 0)
         return;
     ReadScope scope(directory);
@@ -101,11 +98,12 @@ DALRfCmdSettings::DALRfCmdSettings(QString &deviceName)
         m_rfCategories = RfCategories();
         m_status = 2;
     }
+    DALDocumentCopy::release(&m_document);
 }
 
 DALRfCmdSettings::DALRfCmdSettings(const DALRfCmdSettings &other)
     : m_deviceName(other.m_deviceName)
-    , m_document(other.m_document ? new QDomDocument(*other.m_document) : nullptr)
+    , m_document(DALDocumentCopy::duplicate(other.m_document))
     , m_status(other.m_status)
     , m_rfCategories(DALRecordCopy::deepCopy(other.m_rfCategories))
 {
@@ -114,9 +112,7 @@ DALRfCmdSettings::DALRfCmdSettings(const DALRfCmdSettings &other)
 DALRfCmdSettings &DALRfCmdSettings::operator=(const DALRfCmdSettings &other)
 {
     if (this != &other) {
-        QDomDocument *document = other.m_document ? new QDomDocument(*other.m_document) : nullptr;
-        delete m_document;
-        m_document = document;
+        DALDocumentCopy::assign(&m_document, other.m_document);
         m_deviceName = other.m_deviceName;
         m_status = other.m_status;
         m_rfCategories = DALRecordCopy::deepCopy(other.m_rfCategories);
@@ -149,8 +145,7 @@ int DALRfCmdSettings::createRfCmdSettings()
 {
     const QDomElement defaults = DALDom::firstElementByTagName(*m_document, QStringLiteral("Default"));
     if (defaults.isNull()) {
-        DALCommon::setError(1, QStringLiteral("Default category and setting missing in %1").arg(kCategoriesFile));
-        return -1;
+        return DALReport::fail(DALErrorCode::FileOpenFailed, QStringLiteral("Default category and setting missing in %1").arg(kCategoriesFile));
     }
     m_rfCategories.defCategory = DALDom::text(defaults.firstChildElement(QStringLiteral("DefCategory")));
     m_rfCategories.defSetting = DALDom::text(defaults.firstChildElement(QStringLiteral("DefSetting")));
@@ -300,8 +295,7 @@ int DALRfCmdSettings::getCommands(const QDomNodeList &commandElements, QString f
         if (element.hasAttribute(QStringLiteral("function")))
             command.function = element.attribute(QStringLiteral("function"));
         if (!element.hasAttribute(QStringLiteral("name"))) {
-            DALReport::error(1, kMissingName.arg(element.tagName(), fileName), element);
-            return -1;
+            return DALReport::fail(DALErrorCode::FileOpenFailed, kMissingName.arg(element.tagName(), fileName), element);
         }
         command.name = element.attribute(QStringLiteral("name"));
 
@@ -326,8 +320,7 @@ int DALRfCmdSettings::getFields(const QDomNodeList &fieldElements, QString fileN
     for (int i = 0; i < fieldElements.count(); ++i) {
         const QDomElement element = itemAt(fieldElements, i).toElement();
         if (!element.hasAttribute(QStringLiteral("name"))) {
-            DALReport::error(1, kMissingName.arg(element.tagName(), fileName), element);
-            return -1;
+            return DALReport::fail(DALErrorCode::FileOpenFailed, kMissingName.arg(element.tagName(), fileName), element);
         }
         CmdField field;
         field.name = element.attribute(QStringLiteral("name"));
@@ -357,7 +350,7 @@ int DALRfCmdSettings::getOverrideBlocks(const QDomNodeList &blockElements, Overr
     for (int i = 0; i < blockElements.count(); ++i) {
         const QDomNode node = itemAt(blockElements, i);
         if (!node.isElement()) {
-            DALReport::error(1, QStringLiteral("Override Block not seen as QDomElement!"), node);
+            DALReport::error(DALErrorCode::FileOpenFailed, QStringLiteral("Override Block not seen as QDomElement!"), node);
             result = -1;
             continue;
         }
@@ -376,19 +369,17 @@ int DALRfCmdSettings::getWriteCustoms(const QDomNodeList &writeCustomElements, Q
         const QDomElement element = itemAt(writeCustomElements, i).toElement();
         WriteCustom record;
         if (!element.hasAttribute(QStringLiteral("address"))) {
-            DALReport::error(1, QStringLiteral("Missing \"address\" attribute for element %1 in %2")
+            return DALReport::fail(DALErrorCode::FileOpenFailed, QStringLiteral("Missing \"address\" attribute for element %1 in %2")
                                     .arg(element.tagName(), file),
                              element);
-            return -1;
         }
         const QString address = element.attribute(QStringLiteral("address"));
         bool ok = false;
         record.address = address.toUInt(&ok, 16);
         if (!ok) {
-            DALReport::error(1, QStringLiteral("Invalid address attribute(%1) given for \"WriteCustom\" element in %2")
+            return DALReport::fail(DALErrorCode::FileOpenFailed, QStringLiteral("Invalid address attribute(%1) given for \"WriteCustom\" element in %2")
                                     .arg(address, file),
                              element, QStringLiteral("address"));
-            return -1;
         }
 
         const QDomElement values = element.firstChildElement(QStringLiteral("Values"));
@@ -399,7 +390,7 @@ int DALRfCmdSettings::getWriteCustoms(const QDomNodeList &writeCustomElements, Q
                 if (ok) {
                     record.values.append(value);
                 } else {
-                    DALReport::error(1, QStringLiteral("Invalid value(%1) given for \"WriteCustom\" element in %2")
+                    DALReport::error(DALErrorCode::FileOpenFailed, QStringLiteral("Invalid value(%1) given for \"WriteCustom\" element in %2")
                                             .arg(part, file),
                                      values);
                     status = -1;

@@ -3,6 +3,7 @@
 #include "DALRfCmdSettings.h"
 
 #include "DALCommon.h"
+#include "report_p.h"
 
 #include <QHash>
 #include <QSet>
@@ -50,7 +51,7 @@ DALRfCmdSettings::CmdSetting DALRfCmdSettings::getSetting(const QString &categor
     CmdSetting result;
     const RfCategory *found = findByName(qAsConst(m_rfCategories.categories), category);
     if (!found) {
-        DALCommon::setError(1, QStringLiteral("Default Category not given in %1").arg(kCategoriesFile));
+        DALCommon::setError(DALErrorCode::FileOpenFailed, QStringLiteral("Default Category not given in %1").arg(kCategoriesFile));
         return result;
     }
     const CmdSetting *match = nullptr;
@@ -62,7 +63,7 @@ DALRfCmdSettings::CmdSetting DALRfCmdSettings::getSetting(const QString &categor
     }
     DALCommon::setError(0, QString());
     if (!match) {
-        DALCommon::setError(1, QStringLiteral("Default setting not given in %1").arg(kCategoriesFile));
+        DALCommon::setError(DALErrorCode::FileOpenFailed, QStringLiteral("Default setting not given in %1").arg(kCategoriesFile));
         return result;
     }
 
