@@ -1,6 +1,7 @@
 #include "domutil_p.h"
 
 #include "documentread_p.h"
+#include "readscope_p.h"
 
 #include <QDomDocument>
 
@@ -190,6 +191,18 @@ QList<QDomElement> ElementIndex::all(QDomNode const &node, QString const &tagNam
     for (auto at = first; at != last; ++at)
         result.append(m_elements.at(*at));
     return result;
+}
+
+QDomElement firstBelow(QDomNode const &node, QString const &tagName)
+{
+    const ElementIndex *index = ReadScope<const ElementIndex>::current();
+    return index ? index->first(node, tagName) : firstElementByTagName(node, tagName);
+}
+
+QList<QDomElement> allBelow(QDomNode const &node, QString const &tagName)
+{
+    const ElementIndex *index = ReadScope<const ElementIndex>::current();
+    return index ? index->all(node, tagName) : ElementIndex(node).all(node, tagName);
 }
 
 } // namespace DALDom

@@ -78,6 +78,12 @@ private:
     QHash<QPair<int, int>, int> m_byLocation; // (line, column) -> position, -1 if ambiguous
 };
 
+// Lookups through the index of the current read, where a reader has made
+// one current with ReadScope<const ElementIndex>; a walk otherwise. The
+// answers are the same either way.
+QDomElement firstBelow(QDomNode const &node, QString const &tagName);
+QList<QDomElement> allBelow(QDomNode const &node, QString const &tagName);
+
 } // namespace DALDom
 
 #endif // DAL_DOMUTIL_P_H

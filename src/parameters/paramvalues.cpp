@@ -5,6 +5,7 @@
 
 #include "DALCommon.h"
 #include "domutil_p.h"
+#include "optionlist_p.h"
 #include "report_p.h"
 
 #include <QDomElement>
@@ -255,24 +256,7 @@ int DALParamDef::handleListRangeValues(QDomElement const &range, ParamDefinition
 
 int DALParamDef::createOptionList(QDomNodeList const &options, ParamDefinition *parDef)
 {
-    int result = 0;
-    for (int i = 0; i < options.count(); ++i) {
-        const QDomElement option = DALDom::itemAt(options, i).toElement();
-        if (!option.hasAttribute(QStringLiteral("name"))) {
-            DALReport::error(DALErrorCode::ConfigurationError, QObject::tr("The \"name\" attribute is missing for a parameter definition Option!"),
-                             option);
-            result = -1;
-            continue;
-        }
-        const QString name = option.attribute(QStringLiteral("name"));
-        const QString value = DALDom::text(option);
-        if (value.isEmpty()) {
-            DALReport::error(DALErrorCode::ConfigurationError, QObject::tr("The value is missing for the parameter definition Option \"%1\"!").arg(name),
-                             option);
-            result = -1;
-            continue;
-        }
-        parDef->options.append(QStringLiteral("%1=%2").arg(name, value));
-    }
-    return result;
+    return DALOptionList::read(options, &parDef->options,
+                               QObject::tr("The \"name\" attribute is missing for a parameter definition Option!"),
+                               QObject::tr("The value is missing for the parameter definition Option \"%1\"!"));
 }

@@ -6,6 +6,7 @@
 #include "devicefile_p.h"
 #include "documentread_p.h"
 #include "domutil_p.h"
+#include "readscope_p.h"
 #include "report_p.h"
 #include "recordcopy_p.h"
 
@@ -20,21 +21,8 @@ namespace {
 
 const QString kFileName = QStringLiteral("rf_command_definitions.xml");
 
-// Index of the document being read, set while createRfCmdGroups runs. The
-// reading steps look up elements at any depth below groups, commands, fields
-// and bit fields; the index answers each lookup without another walk, so
-// nested documents do not cost quadratic time.
-DALDom::ElementIndex const *s_index = nullptr;
-
-QDomElement firstBelow(QDomNode const &node, QString const &tag)
-{
-    return s_index ? s_index->first(node, tag) : DALDom::firstElementByTagName(node, tag);
-}
-
-QList<QDomElement> allBelow(QDomNode const &node, QString const &tag)
-{
-    return s_index ? s_index->all(node, tag) : DALDom::ElementIndex(node).all(node, tag);
-}
+using DALDom::allBelow;
+using DALDom::firstBelow;
 
 // Value of the first element named tag below node; empty when there is none.
 QString firstValue(QDomNode const &node, QString const &tag)
@@ -138,15 +126,17 @@ bool DALRfCmdDef::fileExist(const QString &device)
 
 void DALRfCmdDef::createRfCmdGroups()
 {
+    // The reading steps look up elements at any depth below groups, commands,
+    // fields and bit fields; the index answers each without another walk, so
+    // nested documents do not cost quadratic time.
     const DALDom::ElementIndex index(*m_document);
-    s_index = &index;
+    ReadScope<const DALDom::ElementIndex> scope(index);
     for (QDomElement groupElement : index.all(*m_document, QStringLiteral("CommandGroup"))) {
         RfCommandGroup group;
         group.name = groupElement.attribute(QStringLiteral("name"));
         createRfCmdDefinitions(groupElement, group);
         m_rfCommandGroups.groups.append(group);
     }
-    s_index = nullptr;
 }
 
 void DALRfCmdDef::createRfCmdDefinitions(QDomElement &groupElement, RfCommandGroup &group)

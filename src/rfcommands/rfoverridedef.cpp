@@ -5,6 +5,7 @@
 #include "devicefile_p.h"
 #include "documentread_p.h"
 #include "domutil_p.h"
+#include "readscope_p.h"
 #include "report_p.h"
 #include "recordcopy_p.h"
 
@@ -18,13 +19,6 @@
 using DALDom::firstChildValue;
 using DALDom::itemAt;
 
-namespace {
-
-// Index of the file being read, set while createOverride runs, so that the
-// Values lookup of nested WriteCustom elements needs no walk of its own.
-DALDom::ElementIndex const *s_index = nullptr;
-
-} // namespace
 
 const QString DALRfOverrideDef::m_overrideFilter = QStringLiteral("override_*.xml");
 const QString DALRfOverrideDef::m_overridesPath = QStringLiteral("/overrides");
@@ -120,11 +114,13 @@ void DALRfOverrideDef::createOverride(QString fileName)
     Override record;
     record.name = fileName;
 
-    const DALDom::ElementIndex index(*m_document);
-    s_index = &index;
-    for (QDomElement element : index.all(*m_document, QStringLiteral("WriteCustom")))
-        createWriteCustom(record, element);
-    s_index = nullptr;
+    {
+        // The Values lookup of nested WriteCustom elements needs no walk of its own.
+        const DALDom::ElementIndex index(*m_document);
+        ReadScope<const DALDom::ElementIndex> scope(index);
+        for (QDomElement element : index.all(*m_document, QStringLiteral("WriteCustom")))
+            createWriteCustom(record, element);
+    }
 
     const QDomNodeList elementNodes = DALDom::elements(*m_document, QStringLiteral("Element32b"));
     for (int i = 0; i < elementNodes.count(); ++i) {
@@ -145,8 +141,7 @@ int DALRfOverrideDef::createWriteCustom(Override &record, QDomElement &element)
     writeCustom.name = element.attribute(QStringLiteral("name"));
 
     const QString valuesTag = QStringLiteral("Values");
-    const QDomElement valuesElement = s_index ? s_index->first(element, valuesTag)
-                                              : DALDom::firstElementByTagName(element, valuesTag);
+    const QDomElement valuesElement = DALDom::firstBelow(element, valuesTag);
     bool valid = !valuesElement.isNull();
     if (valid) {
         const QStringList parts = firstChildValue(valuesElement).split(QLatin1Char(','), Qt::KeepEmptyParts);

@@ -6,6 +6,7 @@
 #include "devicefile_p.h"
 #include "documentread_p.h"
 #include "domutil_p.h"
+#include "optionlist_p.h"
 #include "report_p.h"
 #include "nameindex_p.h"
 #include "commandcopy_p.h"
@@ -349,23 +350,7 @@ int DALPaSettingsDef::createPaSetting(QDomElement &element, PaSettingTable &tabl
 
 int DALPaSettingsDef::createOptionList(const QDomNodeList &optionElements, PaSetting *entry)
 {
-    int result = 0;
-    for (int i = 0; i < optionElements.count(); ++i) {
-        const QDomElement option = itemAt(optionElements, i).toElement();
-        if (!option.hasAttribute(QStringLiteral("name"))) {
-            DALReport::error(DALErrorCode::ConfigurationError, QObject::tr("The \"name\" attribute is missing for a PaSetting Option!"), option);
-            result = -1;
-            continue;
-        }
-        const QString name = option.attribute(QStringLiteral("name"));
-        const QString text = DALDom::text(option);
-        if (text.isEmpty()) {
-            DALReport::error(DALErrorCode::ConfigurationError, QObject::tr("The value is missing for the PaSetting Option \"%1\"!").arg(name),
-                             option);
-            result = -1;
-            continue;
-        }
-        entry->options.append(QStringLiteral("%1=%2").arg(name, text));
-    }
-    return result;
+    return DALOptionList::read(optionElements, &entry->options,
+                               QObject::tr("The \"name\" attribute is missing for a PaSetting Option!"),
+                               QObject::tr("The value is missing for the PaSetting Option \"%1\"!"));
 }

@@ -7,6 +7,7 @@
 #include "devicefile_p.h"
 #include "documentread_p.h"
 #include "domutil_p.h"
+#include "readscope_p.h"
 #include "report_p.h"
 
 #include <QDomDocument>
@@ -40,32 +41,13 @@ struct ReadContext
     QString directory;
     QHash<QString, QList<DALRfCmdSettings::Command>> tfCommands;
     QHash<QString, CachedSetting> settings;
-    ReadContext *outer = nullptr;
 };
-
-ReadContext *s_context = nullptr;
-
-class ReadScope
-{
-public:
-    explicit ReadScope(QString const &directory)
-    {
-        m_context.directory = directory;
-        m_context.outer = s_context;
-        s_context = &m_context;
-    }
-    ~ReadScope() { s_context = m_context.outer; }
-    ReadScope(ReadScope const &) = delete;
-    ReadScope &operator=(ReadScope const &) = delete;
-
-private:
-    ReadContext m_context;
-};
+using ContextScope = ReadScope<ReadContext>;
 
 QString settingsDirectory(QString const &device)
 {
-    if (s_context)
-        return s_context->directory;
+    if (const ReadContext *context = ContextScope::current())
+        return context->directory;
     return DALDeviceConfig::getPath(kCategoriesFile, device, QString(), QString());
 }
 
@@ -91,7 +73,8 @@ DALRfCmdSettings::DALRfCmdSettings(QString &deviceName)
     m_status = DALDeviceFile::openForDevice(kCategoriesFile, m_deviceName, kDocName, &m_document, &directory);
     if (m_status != 0)
         return;
-    ReadScope scope(directory);
+    ReadContext context{directory, {}, {}};
+    ContextScope scope(context);
     DocumentRead reading(*m_document);
     m_status = createRfCmdSettings();
     if (reading.exhausted()) {
@@ -174,9 +157,10 @@ int DALRfCmdSettings::getCmdSettings(QString fileName, QString options, QList<Cm
 {
     const QString directory = settingsDirectory(m_deviceName);
     const QString key = cacheKey(directory, fileName);
-    if (s_context) {
-        const auto cached = s_context->settings.constFind(key);
-        if (cached != s_context->settings.constEnd()) {
+    ReadContext *context = ContextScope::current();
+    if (context) {
+        const auto cached = context->settings.constFind(key);
+        if (cached != context->settings.constEnd()) {
             CmdSetting record = cached->record;
             if (cached->hadSettingElement) {
                 record.fileName = fileName;
@@ -247,8 +231,8 @@ int DALRfCmdSettings::getCmdSettings(QString fileName, QString options, QList<Cm
 
     if (reading.exhausted())
         status = 2;
-    if (status == 0 && s_context)
-        s_context->settings.insert(key, CachedSetting{record, elements.count() > 0});
+    if (status == 0 && context)
+        context->settings.insert(key, CachedSetting{record, elements.count() > 0});
     settings->append(record);
     return status;
 }
@@ -257,9 +241,10 @@ int DALRfCmdSettings::readTfCmdFile(QString fileName, QList<Command> *commands)
 {
     const QString directory = settingsDirectory(m_deviceName);
     const QString key = cacheKey(directory, fileName);
-    if (s_context) {
-        const auto cached = s_context->tfCommands.constFind(key);
-        if (cached != s_context->tfCommands.constEnd()) {
+    ReadContext *context = ContextScope::current();
+    if (context) {
+        const auto cached = context->tfCommands.constFind(key);
+        if (cached != context->tfCommands.constEnd()) {
             replaySuccessfulRead();
             commands->append(*cached);
             return 0;
@@ -279,8 +264,8 @@ int DALRfCmdSettings::readTfCmdFile(QString fileName, QList<Command> *commands)
         read.clear();
         status = 2;
     }
-    if (status == 0 && s_context)
-        s_context->tfCommands.insert(key, read);
+    if (status == 0 && context)
+        context->tfCommands.insert(key, read);
     commands->append(read);
     return status;
 }
