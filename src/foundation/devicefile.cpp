@@ -1,5 +1,6 @@
 #include "documentcopy_p.h"
 #include "devicefile_p.h"
+#include "messages_p.h"
 #include "report_p.h"
 
 #include "DALCommon.h"
@@ -18,7 +19,7 @@ QString directory(QString const &fileName, QString const &device)
         // The device map is where the entry is missing.
         const QString map = QStringLiteral("/%1/device_config.xml").arg(device.section(QLatin1Char('_'), 0, 0)).toLower();
         DALReport::locate(QFileInfo(DALCommon::getConfigRoot() + map).absoluteFilePath(), 0, 0);
-        DALCommon::setError(DALErrorCode::ConfigurationError, QStringLiteral("Failed to find path to %1 for device: %2").arg(fileName, device));
+        DALCommon::setError(DALErrorCode::ConfigurationError, DALMessages::missingDirectory(fileName, device));
     }
     return dir;
 }

@@ -2,6 +2,7 @@
 
 #include "DALCommon.h"
 #include "domutil_p.h"
+#include "messages_p.h"
 #include "report_p.h"
 #include "xmldecoding_p.h"
 #include "xmllimits_p.h"
@@ -69,11 +70,11 @@ bool DocumentRead::charge(qint64 cost, QDomNode const &node)
     int column = 0;
     read->positionOf(node, QString(), &line, &column);
     DALReport::locate(read->m_file, line, column);
-    DALCommon::setError(DALErrorCode::XmlParseFailed, QStringLiteral("%1, line %2: \n%3")
-                               .arg(read->m_name, QString::number(std::max(line, 1)),
-                                    QStringLiteral("Reading the document takes too many steps: elements that "
-                                                   "collect what lies below them are nested in each other too "
-                                                   "often.")));
+    DALCommon::setError(DALErrorCode::XmlParseFailed,
+                        DALMessages::parseFailure(read->m_name, std::max(line, 1),
+                                                  QStringLiteral("Reading the document takes too many steps: "
+                                                                 "elements that collect what lies below them are "
+                                                                 "nested in each other too often.")));
     return false;
 }
 

@@ -1,4 +1,5 @@
 #include "DALCommon.h"
+#include "messages_p.h"
 #include "domutil_p.h"
 #include "xmllimits_p.h"
 #include "pathresolver_p.h"
@@ -60,7 +61,7 @@ int DALCommon::openDomDocument(QString const &fileName, QString const &docName,
             DALXmlParser::setLastLoadedFile({named, real, nodes});
         } else {
             result = 2;
-            detail = named + QStringLiteral(", line %2: \n%1").arg(parserMessage, QString::number(line));
+            detail = DALMessages::parseFailure(named, line, parserMessage);
             DALReport::locate(real, line, column);
         }
         file.close();

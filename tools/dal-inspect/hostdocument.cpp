@@ -2,34 +2,29 @@
 
 #include "DALCommon.h"
 #include "DALDeviceConfig.h"
+#include "messages_p.h"
+#include "report_p.h"
 
 #include <QDomDocument>
-#include <QFile>
 #include <QFileInfo>
 
 bool loadHostDocument(QString const &path, QDomDocument *document)
 {
+    // The library's loader, so that a hostile file is refused here as it is by
+    // every reader, before Qt's parser sees it.
+    QDomDocument *loaded = nullptr;
     const QString absolute = QFileInfo(path).absoluteFilePath();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        DALCommon::setError(1, absolute);
+    if (DALCommon::openDomDocument(absolute, QString(), &loaded, false) != 0)
         return false;
-    }
-    QString message;
-    int line = 0;
-    if (!document->setContent(&file, false, &message, &line)) {
-        DALCommon::setError(2, absolute + QStringLiteral(", line %2: \n%1").arg(message).arg(line));
-        return false;
-    }
+    *document = *loaded;
+    delete loaded;
     return true;
 }
 
 QString deviceFileDirectory(QString const &fileName, QString const &device)
 {
     const QString directory = DALDeviceConfig::getPath(fileName, device, QString(), QString());
-    if (directory.isEmpty()) {
-        DALCommon::setError(5, QStringLiteral("Failed to find path to %1 for device: %2")
-                                   .arg(fileName, device));
-    }
+    if (directory.isEmpty())
+        DALCommon::setError(DALErrorCode::ConfigurationError, DALMessages::missingDirectory(fileName, device));
     return directory;
 }

@@ -5,11 +5,12 @@
 
 class QDomDocument;
 
-// Parses a file into document the way a host does for the classes that are
-// built from a parsed document (targets, IO pins, ...). The path is used as
-// given, without lower-casing. On failure the library's own messages are
-// recorded ("File open failed: <path>", "XML DOM parse failed: <path>, line
-// <n>: \n<message>") and false is returned.
+// Parses a file into document for the classes that are built from a parsed
+// document (targets, IO pins, ...), through the library's loader: the path is
+// lower-cased and resolved as every reader's is, and the loader's limits
+// apply. On failure the loader's messages are recorded ("File open failed:
+// <path>", "XML DOM parse failed: <path>, line <n>: \n<message>") and false
+// is returned.
 bool loadHostDocument(QString const &path, QDomDocument *document);
 
 // Directory that the device map gives for fileName; records error 5 with
