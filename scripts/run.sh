@@ -171,7 +171,7 @@ case "$command" in
         "${memcheck[@]}" "$build_dir/bin/dal-inspect" check
         workdir="$build_dir/tests/work/tst_dalrfcmdsettings"
         mkdir -p "$workdir"
-        (cd "$workdir" && DAL_TEST_NO_TIMING=1 "${memcheck[@]}" ../../tst_dalrfcmdsettings)
+        (cd "$workdir" && "${memcheck[@]}" ../../tst_dalrfcmdsettings)
         ;;
     bench|hostile)
         install_missing

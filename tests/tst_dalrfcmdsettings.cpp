@@ -4,21 +4,8 @@
 #include "DALCommon.h"
 #include "DALRfCmdSettings.h"
 
-#include <QDirIterator>
-#include <QDomDocument>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QtTest>
-
-// Sanitizers slow every allocation down many times over, which makes timing
-// ratios meaningless; the timing test only runs in plain builds.
-#if defined(__SANITIZE_ADDRESS__)
-#define DAL_TEST_SANITIZED 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define DAL_TEST_SANITIZED 1
-#endif
-#endif
 
 namespace {
 
@@ -87,54 +74,6 @@ QString missingName(QString const &tag, QString const &file)
     return QStringLiteral("File open failed: Missing \"name\" attribute for element %1 in %2").arg(tag, file);
 }
 
-// A device of `categories` categories with `perCategory` settings each; every
-// setting names four test-function files, its own or (shared) the same four.
-bool writeLargeTree(SettingsTree const &tree, int categories, int perCategory, bool shared)
-{
-    QByteArray xml;
-    int n = 0;
-    for (int c = 0; c < categories; ++c) {
-        QStringList files;
-        for (int s = 0; s < perCategory; ++s, ++n) {
-            const QString file = QStringLiteral("s%1.xml").arg(n);
-            files.append(file);
-            const QByteArray tag = shared ? "shared" : QByteArray::number(n);
-            QByteArray body = "<Name>Setting " + QByteArray::number(n) + "</Name><TestFunc>";
-            for (const char *tf : {"ContTX", "ContRX", "PacketTX", "PacketRX"})
-                body += "<" + QByteArray(tf) + ">tf/" + tag + "_" + QByteArray(tf).toLower() + ".xml</" + tf + ">";
-            body += "</TestFunc>" + commandXml("CMD_FS", "<Field name=\"frequency\">" + QByteArray::number(n) + "</Field>");
-            if (!tree.write(file, settingXml(body)))
-                return false;
-            if (!shared || n == 0) {
-                for (const char *tf : {"contTx", "contRx", "packetTx", "packetRx"}) {
-                    const QByteArray commands = "<RfCommandSettings>"
-                        + commandXml(tf, "<Field name=\"f\">" + tag + "</Field><OverrideField name=\"o\"><Block>b</Block></OverrideField>")
-                        + "</RfCommandSettings>";
-                    if (!tree.write("tf/" + tag + "_" + QByteArray(tf).toLower() + ".xml", commands))
-                        return false;
-                }
-            }
-        }
-        xml += category("C" + QByteArray::number(c), files);
-    }
-    return tree.write("categories.xml", categoriesXml(xml));
-}
-
-// Time of a bare QDomDocument parse of every file below directory.
-qint64 parseAll(QString const &directory)
-{
-    QElapsedTimer timer;
-    timer.start();
-    QDirIterator it(directory, QStringList{"*.xml"}, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        QFile file(it.next());
-        QDomDocument document;
-        if (!file.open(QIODevice::ReadOnly) || !document.setContent(&file))
-            return -1;
-    }
-    return timer.nsecsElapsed();
-}
-
 } // namespace
 
 class TestDALRfCmdSettings : public QObject
@@ -161,7 +100,6 @@ private slots:
     void sharedFilesReadAsIfReadEachTime();
     void copiesShareNothingTwice();
     void containsOverrides();
-    void readingGrowsLinearly();
 };
 
 void TestDALRfCmdSettings::noDirectoryForCategories()
@@ -544,63 +482,6 @@ void TestDALRfCmdSettings::containsOverrides()
     QVERIFY(DALRfCmdSettings::containsOverrides(&command));
     command.overrideField.blocks.clear();
     QVERIFY(!DALRfCmdSettings::containsOverrides(&command));
-}
-
-void TestDALRfCmdSettings::readingGrowsLinearly()
-{
-#ifdef DAL_TEST_SANITIZED
-    QSKIP("timing is not meaningful in a sanitizer build");
-#endif
-    // Set by scripts/run.sh valgrind: under memcheck the tree is read some
-    // fifty times slower and the timing says nothing.
-    if (qEnvironmentVariableIsSet("DAL_TEST_NO_TIMING"))
-        QSKIP("timing is switched off (DAL_TEST_NO_TIMING)");
-    // 50 categories of 20 settings, each naming four test-function files of
-    // its own: 1000 setting files and 4000 command files. A tenth of it is
-    // read first; the per-file cost must not grow with the size of the tree.
-    qint64 bareParse = 0;
-    auto timeRead = [&bareParse](int categories, bool shared, int *settingsRead) -> qint64 {
-        SettingsTree tree;
-        if (!writeLargeTree(tree, categories, 20, shared))
-            return -1;
-        bareParse = parseAll(tree.absolute(QString()));
-        QString device = kDevice;
-        QElapsedTimer timer;
-        timer.start();
-        DALRfCmdSettings settings(device);
-        const qint64 elapsed = timer.nsecsElapsed();
-        *settingsRead = 0;
-        for (const Settings::RfCategory &c : settings.getRfCategories().categories) {
-            for (const Settings::CmdSetting &s : c.settings) {
-                if (s.contTx.size() == 1 && s.packetRx.size() == 1 && s.commands.size() == 1)
-                    ++*settingsRead;
-            }
-        }
-        return settings.getStatus() == 0 && DALCommon::getErrorList().isEmpty() ? elapsed : -1;
-    };
-
-    int read = 0;
-    // Each size is timed twice and the faster run kept, so a burst of load
-    // from other processes on the machine does not decide the outcome.
-    const qint64 small = qMin(timeRead(5, false, &read), timeRead(5, false, &read));
-    QVERIFY(small > 0);
-    QCOMPARE(read, 100);
-    qint64 large = timeRead(50, false, &read);
-    QVERIFY(large > 0);
-    QCOMPARE(read, 1000);
-    const qint64 shared = timeRead(50, true, &read);
-    QVERIFY(shared > 0);
-    QCOMPARE(read, 1000);
-
-    const qint64 bareShared = bareParse;
-    large = qMin(large, timeRead(50, false, &read));
-    const double perFileSmall = small / 500.0 / 1000.0;
-    const double perFileLarge = large / 5000.0 / 1000.0;
-    qInfo("5000 files: %.1f ms, %.1f us per file (500 files: %.1f us per file), bare parse %.1f ms; "
-          "1000 settings sharing four test-function files: %.1f ms, bare parse of its distinct files %.1f ms",
-          large / 1e6, perFileLarge, perFileSmall, bareParse / 1e6, shared / 1e6, bareShared / 1e6);
-    // Generous bound: linear growth gives a ratio near 1.
-    QVERIFY2(perFileLarge < 3 * perFileSmall, "per-file reading cost grows with the tree");
 }
 
 QTEST_GUILESS_MAIN(TestDALRfCmdSettings)

@@ -39,6 +39,7 @@ void usage(FILE *out)
     for (const Option &option : kOptions)
         std::fprintf(out, "  %-14s N  %s (default %d)\n", option.name, option.help, defaults.*option.member);
     std::fprintf(out, "  --absolute       absolute paths in device_config.xml (DIR must be lower case)\n");
+    std::fprintf(out, "  --miscased       the first device's names on disk cased unlike their references\n");
 }
 
 } // namespace
@@ -57,6 +58,10 @@ int main(int argc, char *argv[])
         }
         if (arg == QLatin1String("--absolute")) {
             params.absolutePaths = true;
+            continue;
+        }
+        if (arg == QLatin1String("--miscased")) {
+            params.miscased = true;
             continue;
         }
         bool matched = false;

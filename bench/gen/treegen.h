@@ -25,6 +25,8 @@ struct Params
     int paLevels = 8;             // levels of each design's table
     int frontEnds = 8;            // front ends of frontend_settings.xml
     bool absolutePaths = false;   // device_config.xml paths absolute instead of relative to the root
+    bool miscased = false;        // the full device's directory and every name below it cased on disk
+                                  // unlike the references (first letter upper case)
 };
 
 // Names the generator uses, so that benchmarks can look them up.

@@ -3,9 +3,9 @@
 #include "DALRfCmdSettings.h"
 
 #include "DALCommon.h"
+#include "nameindex_p.h"
 #include "report_p.h"
 
-#include <QHash>
 #include <QSet>
 #include <QVector>
 
@@ -15,9 +15,6 @@
 namespace {
 
 const QString kCategoriesFile = QStringLiteral("categories.xml");
-
-// Lists longer than this are merged through a name index instead of a walk.
-const int kIndexThreshold = 16;
 
 template <typename List, typename Key>
 auto findByName(List &list, const Key &name) -> decltype(&list.first())
@@ -137,19 +134,14 @@ int DALRfCmdSettings::mergeAllSettings(CmdSetting &setting)
 // only, since it joins the target).
 int DALRfCmdSettings::mergeIndexed(QList<Command> *target, QList<Command> *source, bool appendNew)
 {
-    QHash<QString, QVector<int>> sourceByName;
-    sourceByName.reserve(source->size());
-    for (int s = 0; s < source->size(); ++s)
-        sourceByName[source->at(s).name].append(s);
+    NameIndex sourceByName;
+    sourceByName.build(source->size(), [source](int s) { return source->at(s).name; });
     QSet<QString> targetNames;
     targetNames.reserve(target->size() + source->size());
     for (int t = 0; t < target->size(); ++t) {
         Command &command = (*target)[t];
         targetNames.insert(command.name);
-        const auto matches = sourceByName.constFind(command.name);
-        if (matches == sourceByName.constEnd())
-            continue;
-        for (int s : matches.value())
+        for (int s = sourceByName.first(command.name); s >= 0; s = sourceByName.next(s))
             mergeCommand(command, (*source)[s]);
     }
     if (appendNew) {
@@ -171,7 +163,9 @@ int DALRfCmdSettings::mergeSettings(QList<Command> *target, QList<Command> *sour
         return mergeSettings(target, &snapshot, appendNew);
     }
 
-    if (target->size() * source->size() > kIndexThreshold * kIndexThreshold)
+    // Lists whose walk would compare more pairs than two indexed lists hold
+    // are merged through a name index.
+    if (target->size() * source->size() > NameIndex::kThreshold * NameIndex::kThreshold)
         return mergeIndexed(target, source, appendNew);
 
     for (int t = 0; t < target->size(); ++t) {

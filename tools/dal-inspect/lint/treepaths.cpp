@@ -1,8 +1,9 @@
 #include "treepaths.h"
 
+#include "pathresolver_p.h"
+
 #include <QDir>
 #include <QFileInfo>
-#include <QStringList>
 
 QString openedPath(QString const &directory, QString const &file)
 {
@@ -21,28 +22,11 @@ QString missingPath(QString const &directory, QString const &file)
 
 QString pathIgnoringCase(QString const &path)
 {
+    // The library's own resolution, so that the linter names exactly the
+    // files the readers find (and none where the match is ambiguous).
     const QString absolute = QFileInfo(path).absoluteFilePath();
     if (QFileInfo::exists(absolute))
         return QString();
-    const QStringList parts = absolute.split(QLatin1Char('/'), Qt::SkipEmptyParts);
-    QString found = QStringLiteral("/");
-    for (const QString &part : parts) {
-        const QString exact = QDir(found).filePath(part);
-        if (QFileInfo::exists(exact)) {
-            found = exact;
-            continue;
-        }
-        QString match;
-        const QStringList entries = QDir(found).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-        for (const QString &entry : entries) {
-            if (entry.compare(part, Qt::CaseInsensitive) == 0) {
-                match = entry;
-                break;
-            }
-        }
-        if (match.isEmpty())
-            return QString();
-        found = QDir(found).filePath(match);
-    }
-    return found;
+    const QString file = DALPathResolver::resolve(QString(), absolute, DALPathResolver::Kind::File);
+    return file.isEmpty() ? DALPathResolver::resolve(QString(), absolute, DALPathResolver::Kind::Directory) : file;
 }

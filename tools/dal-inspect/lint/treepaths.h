@@ -12,8 +12,9 @@ QString openedPath(QString const &directory, QString const &file);
 // file it cannot open.
 QString missingPath(QString const &directory, QString const &file);
 
-// The existing file or directory whose path equals path without regard to
-// letter case, when path itself does not exist; empty otherwise.
+// The existing file or directory that the library's resolution finds for
+// path when path itself does not exist (the one match without regard to
+// letter case, component by component); empty otherwise.
 QString pathIgnoringCase(QString const &path);
 
 #endif // DALINSPECT_LINT_TREEPATHS_H
