@@ -31,10 +31,11 @@ QString mixedCase(QString const &name)
     return result;
 }
 
-// Copies the sample tree into root: directories in upper case, files in
-// mixed case (but the override files, whose names the reader checks as they
-// are), every path in device_config.xml and every test-function reference in
-// the setting files with its letter case swapped.
+// Copies the sample tree into root: directories and files in mixed case (but
+// the override files, whose names the reader checks as they are), every path
+// in device_config.xml and every test-function reference in the setting files
+// with its letter case swapped, so that no reference matches the disk as
+// written, lower-cased or upper-cased.
 bool writeRenamedSample(QString const &root)
 {
     const QString sample = QStringLiteral(DAL_SAMPLE_TREE);
@@ -45,8 +46,7 @@ bool writeRenamedSample(QString const &root)
         QStringList renamed;
         for (int i = 0; i < parts.size(); ++i) {
             const bool file = i == parts.size() - 1;
-            renamed << (!file ? parts.at(i).toUpper()
-                              : parts.at(i).startsWith(QLatin1String("override_")) ? parts.at(i)
+            renamed << (file && parts.at(i).startsWith(QLatin1String("override_")) ? parts.at(i)
                                                                                     : mixedCase(parts.at(i)));
         }
         QFile in(source);

@@ -8,6 +8,7 @@
 #include "DALDeviceConfig.h"
 #include "DALPaSettingsDef.h"
 #include "DALRfCmdSettings.h"
+#include "pathresolver_p.h"
 
 #include <QDir>
 
@@ -33,11 +34,15 @@ int runPa(CommandContext &context, Report &report)
     report.insert(QStringLiteral("device"), device);
     report.insert(QStringLiteral("directory"), directory);
 
-    // The reader reads the files that its pattern matches; list the same ones.
-    const QStringList names = directory.isEmpty()
+    // The reader reads the files that its pattern matches in the directory it
+    // resolves (without regard to case); list the same ones.
+    const QString found = directory.isEmpty()
+        ? QString()
+        : DALPathResolver::resolve(directory, directory, DALPathResolver::Kind::Directory);
+    const QStringList names = found.isEmpty()
         ? QStringList()
-        : QDir(directory).entryList(QStringList(QStringLiteral("pasettings*.xml")), QDir::Files,
-                                    QDir::Name | QDir::IgnoreCase);
+        : QDir(found).entryList(QStringList(QStringLiteral("pasettings*.xml")), QDir::Files,
+                                QDir::Name | QDir::IgnoreCase);
     Report files = Report::list();
     bool stopped = false;
     for (const QString &name : names) {
