@@ -1,8 +1,9 @@
 // dal-hostile: the cost of every hostile input through every file reader.
 //
 // Each input is written where every reader looks for its file, in a tree of
-// its own; each reader then runs in a fresh process of this program, so that
-// its peak resident memory (from wait4) is its own. Prints, per input, the
+// its own; each reader then runs in a fresh process of this program, which
+// reports its own peak resident memory (VmHWM: the high-water mark of the
+// program after exec, not of the copy of this process that fork made). Prints, per input, the
 // slowest reader and the largest peak, against the bounds: 5 seconds, and
 // 64 MiB plus 40 times the file's size. Exits 1 when a bound is broken.
 //
@@ -24,7 +25,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -41,33 +41,57 @@ struct Run
     bool exited = false;
 };
 
-// Runs reader number index on the tree at root in a new process.
+// Runs reader number index on the tree at root in a new process; the child
+// writes its peak resident memory in KiB to the pipe it is given.
 Run runChild(QString const &program, int index, QString const &root)
 {
+    Run run;
+    int report[2];
+    if (::pipe(report) != 0)
+        return run;
     QElapsedTimer timer;
     timer.start();
     const pid_t child = ::fork();
     if (child == 0) {
+        ::close(report[0]);
         const QByteArray programName = QFile::encodeName(program);
         const QByteArray readerIndex = QByteArray::number(index);
         const QByteArray rootName = QFile::encodeName(root);
+        const QByteArray reportFd = QByteArray::number(report[1]);
         ::execl(programName.constData(), programName.constData(), "--read", readerIndex.constData(),
-                rootName.constData(), static_cast<char *>(nullptr));
+                rootName.constData(), reportFd.constData(), static_cast<char *>(nullptr));
         ::_exit(127);
     }
-    Run run;
+    ::close(report[1]);
+    QByteArray peak;
+    char buffer[64];
+    for (ssize_t got; (got = ::read(report[0], buffer, sizeof buffer)) > 0;)
+        peak.append(buffer, int(got));
+    ::close(report[0]);
     int status = 0;
-    struct rusage usage = {};
-    if (child > 0 && ::wait4(child, &status, 0, &usage) == child) {
+    if (child > 0 && ::waitpid(child, &status, 0) == child) {
         run.exited = WIFEXITED(status) && WEXITSTATUS(status) == 0;
-        run.peakBytes = qint64(usage.ru_maxrss) * 1024;
+        run.peakBytes = peak.trimmed().toLongLong() * 1024;
     }
     run.seconds = timer.nsecsElapsed() / 1e9;
     return run;
 }
 
+// The high-water mark of this process's resident memory, in KiB.
+qint64 peakResidentKib()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toLongLong();
+    }
+    return 0;
+}
+
 // The child: reads the tree's file with one reader, as a host would.
-int readOnce(int index, QString const &root)
+int readOnce(int index, QString const &root, int reportFd)
 {
     const QVector<HostileFiles::Reader> &readers = HostileFiles::readers();
     if (index < 0 || index >= readers.size())
@@ -75,7 +99,8 @@ int readOnce(int index, QString const &root)
     QDir::setCurrent(root);
     DALCommon::setConfigRoot(root);
     readers.at(index).run();
-    return 0;
+    const QByteArray peak = QByteArray::number(peakResidentKib()) + '\n';
+    return ::write(reportFd, peak.constData(), size_t(peak.size())) == peak.size() ? 0 : 2;
 }
 
 } // namespace
@@ -84,8 +109,8 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     const QStringList arguments = app.arguments();
-    if (arguments.size() == 4 && arguments.at(1) == QLatin1String("--read"))
-        return readOnce(arguments.at(2).toInt(), arguments.at(3));
+    if (arguments.size() == 5 && arguments.at(1) == QLatin1String("--read"))
+        return readOnce(arguments.at(2).toInt(), arguments.at(3), arguments.at(4).toInt());
     const bool verbose = arguments.contains(QStringLiteral("--verbose"));
     const int filterAt = arguments.indexOf(QStringLiteral("--filter"));
     const QString filter = filterAt > 0 && filterAt + 1 < arguments.size() ? arguments.at(filterAt + 1) : QString();
