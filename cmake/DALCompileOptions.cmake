@@ -28,3 +28,14 @@ function(dal_precompile_qt_headers target)
         <QDomDocument> <QDomElement> <QDomNodeList> <QHash> <QList> <QMap>
         <QString> <QStringList> <QVector> ${ARGN})
 endfunction()
+
+# Compiling the library and the linter in batches of source files parses the
+# Qt headers once per batch: a clean build of dal-inspect takes about half
+# the time. The default preset turns it on; the other presets compile every
+# file alone, which also proves that each one includes what it uses.
+option(DAL_UNITY_BUILD "Compile the library and the linter in batches of source files" OFF)
+function(dal_batch_sources target)
+    if(DAL_UNITY_BUILD)
+        set_target_properties(${target} PROPERTIES UNITY_BUILD ON)
+    endif()
+endfunction()

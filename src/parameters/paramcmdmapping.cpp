@@ -15,7 +15,7 @@
 
 namespace {
 
-const QString kFileName = QStringLiteral("param_cmd_mapping.xml");
+const QString kMappingFile = QStringLiteral("param_cmd_mapping.xml");
 
 } // namespace
 
@@ -24,7 +24,7 @@ DALParamCmdMapping::DALParamCmdMapping(QString &device)
 {
     // The device map ignores the letter case of device names; a missing
     // directory is recorded with the device name as given.
-    if (DALDeviceFile::openForDevice(kFileName, device, QStringLiteral("paramcmdmapping"), &m_document) != 0)
+    if (DALDeviceFile::openForDevice(kMappingFile, device, QStringLiteral("paramcmdmapping"), &m_document) != 0)
         return;
     DocumentRead reading(*m_document);
     createParameterMapping();
@@ -60,8 +60,8 @@ QList<DALParamCmdMapping::Parameter> const *DALParamCmdMapping::getDefaultListOf
 
 bool DALParamCmdMapping::fileExist(QString const &device)
 {
-    const QString dir = DALDeviceConfig::getPath(kFileName, device.toLower(), QString(), QString());
-    return DALDeviceFile::exists(dir, kFileName);
+    const QString dir = DALDeviceConfig::getPath(kMappingFile, device.toLower(), QString(), QString());
+    return DALDeviceFile::exists(dir, kMappingFile);
 }
 
 void DALParamCmdMapping::createParameterMapping()
@@ -92,7 +92,7 @@ int DALParamCmdMapping::getParameters(QDomElement const &settings, QList<Paramet
     const QDomNodeList elements = DALDom::elements(settings, QStringLiteral("parameters"));
     if (elements.isEmpty()) {
         return DALReport::fail(DALErrorCode::FileOpenFailed, QStringLiteral("Missing \"parameters\" element in the Parameter-command mapping file %1")
-                                .arg(kFileName),
+                                .arg(kMappingFile),
                          settings);
     }
     int result = 0;
@@ -107,7 +107,7 @@ int DALParamCmdMapping::getParameter(QDomElement const &parametersElement, QList
 {
     const QDomNodeList elements = DALDom::elements(parametersElement, QStringLiteral("parameter"));
     if (elements.isEmpty()) {
-        return DALReport::fail(DALErrorCode::FileOpenFailed, QStringLiteral("Missing \"parameter\" elements in file %1").arg(kFileName),
+        return DALReport::fail(DALErrorCode::FileOpenFailed, QStringLiteral("Missing \"parameter\" elements in file %1").arg(kMappingFile),
                          parametersElement);
     }
     int result = 0;
@@ -118,7 +118,7 @@ int DALParamCmdMapping::getParameter(QDomElement const &parametersElement, QList
             parameter.names = element.attribute(QStringLiteral("names")).split(QLatin1Char(','), Qt::KeepEmptyParts);
         } else {
             DALReport::error(DALErrorCode::FileOpenFailed, QStringLiteral("Missing \"names\" attribute for the \"parameter\" element in file %1")
-                                    .arg(kFileName),
+                                    .arg(kMappingFile),
                              element);
             result = -1;
         }
@@ -134,7 +134,7 @@ int DALParamCmdMapping::getRfCommands(QDomNodeList const &rfCommands, Parameter 
 {
     if (rfCommands.isEmpty()) {
         return DALReport::fail(DALErrorCode::FileOpenFailed, QStringLiteral("Missing \"rfCommand\" elements for the parameter names: %1 in file %2")
-                                   .arg(parameter->names.join(QLatin1Char(',')), kFileName));
+                                   .arg(parameter->names.join(QLatin1Char(',')), kMappingFile));
     }
     for (int i = 0; i < rfCommands.count(); ++i)
         parameter->rfCommands.append(DALDom::text(DALDom::itemAt(rfCommands, i).toElement()));

@@ -17,7 +17,7 @@
 
 namespace {
 
-const QString kFileName = QStringLiteral("param_definition.xml");
+const QString kDefinitionFile = QStringLiteral("param_definition.xml");
 
 // Upper-cases text and returns the value of the first keyword found in it as a
 // substring; 0 when none is.
@@ -45,7 +45,7 @@ using NameIndexes = AttachedState<DALParamDef, NameIndex>;
 DALParamDef::DALParamDef(QString &device)
     : m_document(nullptr), m_status(0)
 {
-    m_status = DALDeviceFile::openForDevice(kFileName, device, QStringLiteral("paramdefinition"), &m_document);
+    m_status = DALDeviceFile::openForDevice(kDefinitionFile, device, QStringLiteral("paramdefinition"), &m_document);
     if (m_status == -1)
         return; // no directory for the device
     if (m_status == 0) {
@@ -143,10 +143,10 @@ DALParamDef::Dependency const &DALParamDef::depAt(int index, int depIndex)
 
 bool DALParamDef::fileExist(QString const &device)
 {
-    const QString dir = DALDeviceConfig::getPath(kFileName, device, QString(), QString());
-    if (DALDeviceFile::exists(dir, kFileName))
+    const QString dir = DALDeviceConfig::getPath(kDefinitionFile, device, QString(), QString());
+    if (DALDeviceFile::exists(dir, kDefinitionFile))
         return true;
-    const QString path = dir + QLatin1Char('/') + kFileName;
+    const QString path = dir + QLatin1Char('/') + kDefinitionFile;
     DALCommon::setError(DALErrorCode::FileOpenFailed, QStringLiteral("The %1 file could not be found!").arg(path));
     return false;
 }

@@ -20,7 +20,7 @@
 
 namespace {
 
-const QString kFileName = QStringLiteral("radio_par_definitions.xml");
+const QString kRadioParFile = QStringLiteral("radio_par_definitions.xml");
 
 // The Field records of one read, shared by the object that read them and its
 // copies, and freed with the last of them.
@@ -52,7 +52,7 @@ static void detach(DALRadioParDef::RadioParDefs &defs)
 DALRadioParDef::DALRadioParDef(QString &device)
     : m_document(nullptr), m_status(0)
 {
-    m_status = DALDeviceFile::openForDevice(kFileName, device, QStringLiteral("radiopardefinitions"),
+    m_status = DALDeviceFile::openForDevice(kRadioParFile, device, QStringLiteral("radiopardefinitions"),
                                             &m_document);
     if (m_status == 0) {
         DocumentRead reading(*m_document);
@@ -137,7 +137,7 @@ void DALRadioParDef::createField(QDomElement &element, Field *field)
     bool ok = false;
     const ushort value = DALDom::firstChildValue(position).toUShort(&ok, 10);
     if (!ok) {
-        DALReport::error(DALErrorCode::FileOpenFailed, QStringLiteral("Invalid position of field %1 in %2").arg(field->name, kFileName),
+        DALReport::error(DALErrorCode::FileOpenFailed, QStringLiteral("Invalid position of field %1 in %2").arg(field->name, kRadioParFile),
                          position.isNull() ? QDomNode(element) : QDomNode(position));
         field->position = 0;
         return;

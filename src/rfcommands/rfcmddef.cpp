@@ -19,7 +19,7 @@ using DALDom::firstChildValue;
 
 namespace {
 
-const QString kFileName = QStringLiteral("rf_command_definitions.xml");
+const QString kLayoutFile = QStringLiteral("rf_command_definitions.xml");
 
 using DALDom::allBelow;
 using DALDom::firstBelow;
@@ -50,7 +50,7 @@ DALRfCmdDef::DALRfCmdDef(QString &device)
     : m_document(nullptr)
     , m_status(0)
 {
-    m_status = DALDeviceFile::openForDevice(kFileName, device, QStringLiteral("RfCommandDefinitions"), &m_document);
+    m_status = DALDeviceFile::openForDevice(kLayoutFile, device, QStringLiteral("RfCommandDefinitions"), &m_document);
     if (m_status == 0) {
         DocumentRead reading(*m_document);
         createRfCmdGroups();
@@ -120,8 +120,8 @@ DALRfCmdDef::RfCommandGroups &DALRfCmdDef::getRfCommandGroups()
 
 bool DALRfCmdDef::fileExist(const QString &device)
 {
-    const QString dir = DALDeviceConfig::getPath(kFileName, device, QString(), QString());
-    return DALDeviceFile::exists(dir, kFileName);
+    const QString dir = DALDeviceConfig::getPath(kLayoutFile, device, QString(), QString());
+    return DALDeviceFile::exists(dir, kLayoutFile);
 }
 
 void DALRfCmdDef::createRfCmdGroups()
@@ -146,7 +146,7 @@ void DALRfCmdDef::createRfCmdDefinitions(QDomElement &groupElement, RfCommandGro
         if (!commandElement.hasAttribute(QStringLiteral("name"))) {
             m_status = -1;
             DALReport::error(DALErrorCode::FileOpenFailed, QStringLiteral("Missing \"name\" attribute for \"Command\" element in %1")
-                                    .arg(kFileName),
+                                    .arg(kLayoutFile),
                              commandElement);
             return;
         }
@@ -170,7 +170,7 @@ void DALRfCmdDef::createRfCmdDefinitions(QDomElement &groupElement, RfCommandGro
 
         if (definition.size == 0) {
             m_status = -1;
-            DALReport::error(DALErrorCode::FileOpenFailed, QStringLiteral("Size of command %1 is 0 in %2").arg(definition.name, kFileName),
+            DALReport::error(DALErrorCode::FileOpenFailed, QStringLiteral("Size of command %1 is 0 in %2").arg(definition.name, kLayoutFile),
                              commandElement);
             return;
         }
@@ -184,7 +184,7 @@ void DALRfCmdDef::createFields(QDomElement &element, RfCommandDefinition &defini
         if (!fieldElement.hasAttribute(QStringLiteral("name"))) {
             m_status = -1;
             DALReport::error(DALErrorCode::FileOpenFailed, QStringLiteral("Missing \"name\" attribute for \"Field\" element in %1")
-                                    .arg(kFileName),
+                                    .arg(kLayoutFile),
                              fieldElement);
             return;
         }

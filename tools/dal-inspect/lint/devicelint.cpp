@@ -29,11 +29,6 @@ bool looksMeantFor(QString const &name, QString const &pattern)
     return plain.contains(stem.left(stem.size() - 1));
 }
 
-QString quoted(QString const &text)
-{
-    return QLatin1Char('"') + text + QLatin1Char('"');
-}
-
 } // namespace
 
 void TreeLint::lintDevice(QString const &device)

@@ -63,3 +63,8 @@ void FindingSink::at(XmlTree const &tree, int element, QString const &rule, QStr
     else
         add(rule, tree.path(), tree.at(element).line, tree.at(element).column, message);
 }
+
+QString quoted(QString const &text)
+{
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}

@@ -24,6 +24,9 @@ struct Finding
 // "error" or "warning".
 QString severityName(Finding::Severity severity);
 
+// text in double quotes, as findings name values and names.
+QString quoted(QString const &text);
+
 // The rules of "dal-inspect check", in the order of their documentation.
 struct Rule
 {

@@ -1,5 +1,7 @@
 #include "valuecheck.h"
 
+#include "finding.h"
+
 #include <QVector>
 
 #include <algorithm>
@@ -7,11 +9,6 @@
 using Vocabulary::Type;
 
 namespace {
-
-QString quoted(QString const &text)
-{
-    return QLatin1Char('"') + text + QLatin1Char('"');
-}
 
 // A flag read one way when its plain meaning is another (or unclear).
 QString flagProblem(QString const &text, bool readsYes)
