@@ -94,18 +94,30 @@ void TestDALDeviceList::deviceValues_data()
     QTest::newRow("nested extra") << "VO8395" << "Third" << "";
 }
 
+// The same answers after many other devices and from a copy: a long list
+// answers as a walk, the first of two devices of a name included.
 void TestDALDeviceList::deviceValues()
 {
     QFETCH(QString, device);
     QFETCH(QString, brief);
     QFETCH(QString, type);
-    FixtureTree tree;
-    QVERIFY(tree.write("device_list.xml", kDeviceList));
-    DALDeviceList list(tree.root());
-    QCOMPARE(list.getDeviceBrief(device), brief);
-    QCOMPARE(list.getDeviceType(device), type);
-    QVERIFY(DALCommon::getErrorList().isEmpty());
-    QCOMPARE(DALCommon::getStatus(), 0);
+    for (const int padding : {0, 40}) {
+        QByteArray devices;
+        for (int i = 0; i < padding; ++i)
+            devices += "<Device><DeviceName>D" + QByteArray::number(i) + "</DeviceName><Brief>b</Brief></Device>";
+        devices += "<Device><DeviceName>" + device.toUtf8() + "</DeviceName><Brief>later</Brief>"
+                   "<DeviceType>later</DeviceType></Device></DeviceList>";
+        FixtureTree tree;
+        QVERIFY(tree.write("device_list.xml", QByteArray(kDeviceList).replace("</DeviceList>", devices)));
+        DALDeviceList list(tree.root());
+        QCOMPARE(list.getDeviceBrief(device), brief);
+        QCOMPARE(list.getDeviceType(device), type);
+        QCOMPARE(DALDeviceList(list).getDeviceBrief(device), brief);
+        QVERIFY(DALCommon::getErrorList().isEmpty());
+        QCOMPARE(DALCommon::getStatus(), 0);
+        QCOMPARE(list.getDeviceBrief("D" + QString::number(padding)), QString());
+        QCOMPARE(DALCommon::getErrorList(), QStringList{"Unknown RF device"});
+    }
 }
 
 void TestDALDeviceList::unknownDeviceIsRecorded()
