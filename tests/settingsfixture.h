@@ -81,6 +81,13 @@ inline QStringList describe(QList<DALRfCmdSettings::Command> const &commands)
     return result;
 }
 
+// The command settings of device VO4725, read now.
+inline DALRfCmdSettings readCmdSettings()
+{
+    QString device = QStringLiteral("VO4725");
+    return DALRfCmdSettings(device);
+}
+
 // Device VO4725 mapping files to dir, where categories.xml holds only a
 // Default element, and a command-settings reader built on it; valid when
 // the reader reported nothing. write() and absolute() take names in dir.

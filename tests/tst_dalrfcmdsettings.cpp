@@ -74,8 +74,7 @@ private slots:
     void defaultElement_data();
     void defaultElement();
     void readsWholeSetting();
-    void severalSettingElementsMakeOneRecord();
-    void settingTagIsCaseSensitive();
+    void settingElements();
     void tfOverrideFlag_data();
     void tfOverrideFlag();
     void commandChildren();
@@ -90,8 +89,7 @@ void TestDALRfCmdSettings::noDirectoryForCategories()
 {
     FixtureTree tree;
     QVERIFY(tree.writeDeviceConfig(kDevice, {"pasettings.xml"}));
-    QString device = kDevice;
-    DALRfCmdSettings settings(device);
+    DALRfCmdSettings settings = readCmdSettings();
     QCOMPARE(settings.getStatus(), -1);
     QCOMPARE(DALCommon::getErrorList(),
              QStringList{"Configuration parameter error: Failed to find path to categories.xml for device: VO4725"});
@@ -116,8 +114,7 @@ void TestDALRfCmdSettings::categoriesFileFailures()
     QVERIFY(tree.isValid());
     if (exists)
         QVERIFY(tree.write("categories.xml", "<RfCommandSettings><Default>"));
-    QString device = kDevice;
-    DALRfCmdSettings settings(device);
+    DALRfCmdSettings settings = readCmdSettings();
     QCOMPARE(settings.getStatus(), status);
     QCOMPARE(DALCommon::getErrorList().size(), 1);
     QVERIFY(DALCommon::getErrorList().first().startsWith(prefix + tree.absolute("categories.xml")));
@@ -151,8 +148,7 @@ void TestDALRfCmdSettings::defaultElement()
     SettingsTree tree;
     QVERIFY(tree.write("categories.xml", categoriesXml(category("C1", {"s1.xml"}), defaults)));
     QVERIFY(tree.write("s1.xml", settingXml("<Name>one</Name>")));
-    QString device = kDevice;
-    DALRfCmdSettings settings(device);
+    DALRfCmdSettings settings = readCmdSettings();
     QCOMPARE(settings.getStatus(), status);
     QCOMPARE(settings.getRfCategories().defCategory, defCategory);
     QCOMPARE(settings.getRfCategories().defSetting, defSetting);
@@ -184,8 +180,7 @@ void TestDALRfCmdSettings::readsWholeSetting()
     QVERIFY(tree.write("tf/prx.xml", "<X><Y>" + commandXml("CMD_RX", "") + "</Y></X>"));
     QVERIFY(tree.write("s2.xml", settingXml("<Frequency>915</Frequency>")));
 
-    QString device = kDevice;
-    DALRfCmdSettings settings(device);
+    DALRfCmdSettings settings = readCmdSettings();
     QCOMPARE(settings.getStatus(), 0);
     QVERIFY(DALCommon::getErrorList().isEmpty());
     Settings::RfCategories &all = settings.getRfCategories();
@@ -216,39 +211,30 @@ void TestDALRfCmdSettings::readsWholeSetting()
              (QStringList{"", "s2.xml", "915", ""}));
 }
 
-void TestDALRfCmdSettings::severalSettingElementsMakeOneRecord()
+// Every "setting" element of a file adds to one record; the tag is case
+// sensitive in the setting file and in categories.xml.
+void TestDALRfCmdSettings::settingElements()
 {
     SettingsTree tree;
-    QVERIFY(tree.write("categories.xml", categoriesXml(category("C1", {"s1.xml"}))));
+    QVERIFY(tree.write("categories.xml", categoriesXml(category("C1", {"s1.xml"}) + category("C2", {"s2.xml"})
+                                                       + "<Category><Name>C3</Name><setting>s1.xml</setting></Category>")));
     QVERIFY(tree.write("s1.xml",
         "<R><setting><Name>first</Name><Description>d1</Description>" + commandXml("A", "") + "</setting>"
         "<setting><Name>second</Name>" + commandXml("B", "") + "</setting></R>"));
-    QString device = kDevice;
-    DALRfCmdSettings settings(device);
+    QVERIFY(tree.write("s2.xml", "<R><Setting><Name>x</Name>" + commandXml("A", "") + "</Setting></R>"));
+    DALRfCmdSettings settings = readCmdSettings();
     QCOMPARE(settings.getStatus(), 0);
-    const QList<Settings::CmdSetting> &list = settings.getRfCategories().categories.at(0).settings;
-    QCOMPARE(list.size(), 1);
-    QCOMPARE(list.at(0).name, QString("second"));
-    QCOMPARE(list.at(0).description, QString("d1"));
-    QCOMPARE(commandNames(list.at(0).commands), (QStringList{"A", "B"}));
-}
-
-void TestDALRfCmdSettings::settingTagIsCaseSensitive()
-{
-    SettingsTree tree;
-    QVERIFY(tree.write("categories.xml", categoriesXml(category("C1", {"s1.xml"}) +
-                                                       "<Category><Name>C2</Name><setting>s1.xml</setting></Category>")));
-    QVERIFY(tree.write("s1.xml", "<R><Setting><Name>x</Name>" + commandXml("A", "") + "</Setting></R>"));
-    QString device = kDevice;
-    DALRfCmdSettings settings(device);
-    QCOMPARE(settings.getStatus(), 0);
-    QCOMPARE(settings.getRfCategories().categories.size(), 2);
-    const QList<Settings::CmdSetting> &list = settings.getRfCategories().categories.at(0).settings;
-    QCOMPARE(list.size(), 1);
-    QCOMPARE(list.at(0).fileName, QString());
-    QCOMPARE(list.at(0).name, QString());
-    QVERIFY(list.at(0).commands.isEmpty());
-    QVERIFY(settings.getRfCategories().categories.at(1).settings.isEmpty());
+    const QList<Settings::RfCategory> &all = settings.getRfCategories().categories;
+    QCOMPARE(all.size(), 3);
+    QCOMPARE(all.at(0).settings.size(), 1);
+    const Settings::CmdSetting &one = all.at(0).settings.at(0);
+    QCOMPARE(one.name + "|" + one.description, QString("second|d1"));
+    QCOMPARE(commandNames(one.commands), (QStringList{"A", "B"}));
+    QCOMPARE(all.at(1).settings.size(), 1);
+    const Settings::CmdSetting &cleared = all.at(1).settings.at(0);
+    QCOMPARE(cleared.fileName + cleared.name, QString());
+    QVERIFY(cleared.commands.isEmpty());
+    QVERIFY(all.at(2).settings.isEmpty());
 }
 
 void TestDALRfCmdSettings::tfOverrideFlag_data()
@@ -270,8 +256,7 @@ void TestDALRfCmdSettings::tfOverrideFlag()
     SettingsTree tree;
     QVERIFY(tree.write("categories.xml", categoriesXml(category("C1", {"s1.xml"}))));
     QVERIFY(tree.write("s1.xml", settingXml(commandXml("A", "<Field name=\"f\"" + attribute + ">v</Field>"))));
-    QString device = kDevice;
-    DALRfCmdSettings settings(device);
+    DALRfCmdSettings settings = readCmdSettings();
     QCOMPARE(settings.getStatus(), 0);
     const Settings::CmdField field = settings.getRfCategories().categories.at(0).settings.at(0).commands.at(0).fields.at(0);
     QCOMPARE(field.tfOverride, flag);
@@ -289,8 +274,7 @@ void TestDALRfCmdSettings::commandChildren()
         "<OverrideField><Block>x</Block></OverrideField></Command>"
         + commandXml("Wrapped", "<Wrap><Field name=\"f\">1</Field><OverrideField name=\"o\"><Block>b</Block></OverrideField></Wrap>")
         + commandXml("Mixed", "<Wrap><Field name=\"deep\">1</Field></Wrap><Field name=\"top\">2</Field>"))));
-    QString device = kDevice;
-    DALRfCmdSettings settings(device);
+    DALRfCmdSettings settings = readCmdSettings();
     QCOMPARE(settings.getStatus(), 0);
     const QList<Settings::Command> commands = settings.getRfCategories().categories.at(0).settings.at(0).commands;
     QCOMPARE(commandNames(commands), (QStringList{"A", "Wrapped", "Mixed"}));
@@ -346,8 +330,7 @@ void TestDALRfCmdSettings::failureTable()
         QVERIFY(tree.write("bad.xml", badSetting));
     QVERIFY(tree.write("tf/bad_tf.xml", "<X>" + commandXml("ok", "") + "<Command/></X>"));
 
-    QString device = kDevice;
-    DALRfCmdSettings settings(device);
+    DALRfCmdSettings settings = readCmdSettings();
     QCOMPARE(settings.getStatus(), status);
     QCOMPARE(categoryNames(settings), QStringList{"C1"});
     message.replace("{bad}", tree.absolute("bad.xml")).replace("{tf}", tree.absolute("tf/none.xml"));
@@ -375,8 +358,7 @@ void TestDALRfCmdSettings::sharedFilesReadAsIfReadEachTime()
     QVERIFY(tree.write("tf/tx.xml", "<R>" + commandXml("TX", "<Field name=\"t\">2</Field>") +
                                     "<Command name=\"TX2\"><OverrideField name=\"o\"><Block>b</Block></OverrideField></Command></R>"));
 
-    QString device = kDevice;
-    DALRfCmdSettings settings(device);
+    DALRfCmdSettings settings = readCmdSettings();
     QCOMPARE(settings.getStatus(), 0);
     QVERIFY(DALCommon::getErrorList().isEmpty());
     QCOMPARE(DALCommon::getStatus(), 0);

@@ -29,7 +29,6 @@ private slots:
     void equality_data();
     void equality();
     void copyIsIndependent();
-    void clearStartsAfresh();
     void referenceSurvivesIgnoredChanges_data();
     void referenceSurvivesIgnoredChanges();
     void longMapAnswersAsAWalk_data();
@@ -122,17 +121,6 @@ void TestDALRfOverrideMap::copyIsIndependent()
     delete original;
     QCOMPARE(copy.getIndexes("A"), (QList<int>{1}));
     QCOMPARE(assigned.getFieldNames(), (QStringList{"A"}));
-}
-
-void TestDALRfOverrideMap::clearStartsAfresh()
-{
-    DALRfOverrideMap map = build({{"A", 1}, {"B", 2}});
-    map.clear();
-    QCOMPARE(map.fieldNameCount(), 0);
-    QVERIFY(map.getIndexes("A").isEmpty());
-    map.addOverrideIndex("B", 4);
-    QCOMPARE(map.getFieldNameAt(0), QString("B"));
-    QCOMPARE(map.getIndexes("B"), (QList<int>{4}));
 }
 
 void TestDALRfOverrideMap::referenceSurvivesIgnoredChanges_data()

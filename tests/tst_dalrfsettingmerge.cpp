@@ -219,8 +219,7 @@ void TestDALRfSettingMerge::mergeAppendNew()
 {
     QFETCH(int, padding);
     QFETCH(bool, appendNew);
-    QString device = kDevice;
-    DALRfCmdSettings settings(device);
+    DALRfCmdSettings settings = readCmdSettings();
     Settings::CmdSetting setting;
     QList<Settings::Command> source;
     QStringList expected{"T0(a=x)"}, appended;
@@ -245,8 +244,7 @@ void TestDALRfSettingMerge::mergeAppendNew()
 
 void TestDALRfSettingMerge::mergeKeepsTargetFlagsAndAppendsFields()
 {
-    QString device = kDevice;
-    DALRfCmdSettings settings(device);
+    DALRfCmdSettings settings = readCmdSettings();
     Settings::CmdSetting setting;
     setting.commands = {command("X", {"a=1!", "b=2", "a=3"})};
     setting.commands[0].function = "keep";
@@ -300,8 +298,7 @@ void TestDALRfSettingMerge::overrideMerge()
     QFETCH(QStringList, blocks);
     QFETCH(QStringList, map);
 
-    QString device = kDevice;
-    DALRfCmdSettings settings(device);
+    DALRfCmdSettings settings = readCmdSettings();
     Settings::CmdSetting setting;
     setting.commands = {command("X", {}, targetName, targetBlocks)};
     // The source's own map files b1 under another name: merging ignores it.
@@ -326,8 +323,7 @@ void TestDALRfSettingMerge::overrideMerge()
 
 void TestDALRfSettingMerge::mergeIntoItself()
 {
-    QString device = kDevice;
-    DALRfCmdSettings settings(device);
+    DALRfCmdSettings settings = readCmdSettings();
     Settings::CmdSetting setting;
     setting.commands = {command("X", {"a=1"}, "F", {"b"}), command("Y", {"y=2"})};
     settings.mergeCommandsToSetting(setting, setting.commands, true);
@@ -337,8 +333,7 @@ void TestDALRfSettingMerge::mergeIntoItself()
 
 void TestDALRfSettingMerge::mergeResetsStatus()
 {
-    QString device = kDevice; // no tree at all: reading fails
-    DALRfCmdSettings settings(device);
+    DALRfCmdSettings settings = readCmdSettings(); // no tree at all: reading fails
     QVERIFY(settings.getStatus() != 0);
     Settings::CmdSetting setting;
     QList<Settings::Command> none;
