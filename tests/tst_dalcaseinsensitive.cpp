@@ -5,7 +5,6 @@
 #include "settingsfixture.h"
 
 #include "DALCommon.h"
-#include "DALParamDef.h"
 #include "DALPaSettingsDef.h"
 
 #include <QDir>

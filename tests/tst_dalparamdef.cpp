@@ -504,6 +504,11 @@ void TestDALParamDef::openFailures()
         const QString message = "File open failed: " + tree.path("vo4725/param_definition.xml");
         QCOMPARE(errors(), QStringList{message});
         QCOMPARE(DALTestAccess::errorText(def), message);
+        // fileExist says so too, in a message of its own.
+        DALCommon::clearErrorList();
+        QVERIFY(!DALParamDef::fileExist("VO4725"));
+        QCOMPARE(errors(), QStringList{"File open failed: The " + tree.path("vo4725/param_definition.xml")
+                                       + " file could not be found!"});
     }
     {
         FixtureTree tree;
@@ -522,10 +527,6 @@ void TestDALParamDef::fileExist()
 {
     FixtureTree tree;
     tree.writeDeviceConfig("VO4725", {"param_definition.xml"});
-    const QString path = tree.path("vo4725/param_definition.xml");
-    QVERIFY(!DALParamDef::fileExist("VO4725"));
-    QCOMPARE(errors(), QStringList{"File open failed: The " + path + " file could not be found!"});
-    DALCommon::clearErrorList();
     QVERIFY(tree.write("vo4725/param_definition.xml", "<x/>"));
     QVERIFY(DALParamDef::fileExist("VO4725"));
     QVERIFY(errors().isEmpty());

@@ -6,7 +6,6 @@
 #include "DALRfCmdSettings.h"
 
 #include <QCoreApplication>
-#include <QTranslator>
 #include <QtTest>
 
 namespace {
@@ -69,17 +68,6 @@ QStringList texts(Pa::PaSettingTable const *table)
     }
     return result;
 }
-
-// Maps every source text to "T<" + text + ">".
-class MarkingTranslator : public QTranslator
-{
-public:
-    QString translate(const char *, const char *sourceText, const char *, int) const override
-    {
-        return QStringLiteral("T<%1>").arg(QString::fromUtf8(sourceText));
-    }
-    bool isEmpty() const override { return false; }
-};
 
 } // namespace
 

@@ -64,7 +64,6 @@ private slots:
     void missingOrBrokenFile_data();
     void missingOrBrokenFile();
     void nestedElementsAtAnyDepth();
-    void fileExist();
     void copiesOwnNoDocument();
 
 private:
@@ -311,6 +310,7 @@ void TestDALRfCmdDef::missingOrBrokenFile()
     DALRfCmdDef def(device);
     QVERIFY(def.getRfCommandGroups().groups.isEmpty());
     QCOMPARE(DALCommon::getErrorList().size(), 1);
+    QCOMPARE(DALRfCmdDef::fileExist("VO4725"), setup == "malformed");
     const QString path = QFileInfo(tree.path("vo4725/rf_command_definitions.xml")).absoluteFilePath();
     const QString error = DALCommon::getLatestError();
     if (setup == "nodir")
@@ -348,16 +348,6 @@ void TestDALRfCmdDef::nestedElementsAtAnyDepth()
     QCOMPARE(cmd.fields[2].description, QString());
     QVERIFY(cmd.fields[2].bitfields.isEmpty());
     QCOMPARE(groups.value(1).definitions.value(0).fields.size(), depth);
-}
-
-void TestDALRfCmdDef::fileExist()
-{
-    FixtureTree tree;
-    QVERIFY(!DALRfCmdDef::fileExist("VO4725"));
-    tree.writeDeviceConfig("VO4725", {"rf_command_definitions.xml"});
-    QVERIFY(!DALRfCmdDef::fileExist("VO4725"));
-    tree.write("vo4725/rf_command_definitions.xml", "<RfCommands/>");
-    QVERIFY(DALRfCmdDef::fileExist("VO4725"));
 }
 
 void TestDALRfCmdDef::copiesOwnNoDocument()

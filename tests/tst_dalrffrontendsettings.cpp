@@ -1,7 +1,6 @@
 #include "settingsfixture.h"
 
 #include "DALCommon.h"
-#include "DALRfCmdSettings.h"
 #include "DALRfFrontEndSettings.h"
 
 #include <QtTest>

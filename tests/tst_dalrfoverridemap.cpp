@@ -25,7 +25,6 @@ class TestDALRfOverrideMap : public QObject
 private slots:
     void addKeepsFirstOrderAndUniqueIndexes();
     void removeKeepsEmptyEntry();
-    void outOfRangeQueries();
     void equality_data();
     void equality();
     void copyIsIndependent();
@@ -46,6 +45,14 @@ void TestDALRfOverrideMap::addKeepsFirstOrderAndUniqueIndexes()
     QCOMPARE(map.getFieldNameAt(1), QString("B"));
     // Names are compared exactly.
     QVERIFY(map.getIndexes("a").isEmpty());
+    QCOMPARE(map.getFieldNameAt(2), QString());
+    QCOMPARE(map.getFieldNameAt(-1), QString());
+    DALRfOverrideMap other;
+    QVERIFY(map.getIndexes("none").isEmpty());
+    // Every miss refers to the same shared empty list.
+    QCOMPARE(&map.getIndexes("none"), &other.getIndexes("other"));
+    QCOMPARE(other.fieldNameCount(), 0);
+    QVERIFY(other.getFieldNames().isEmpty());
 }
 
 void TestDALRfOverrideMap::removeKeepsEmptyEntry()
@@ -64,19 +71,6 @@ void TestDALRfOverrideMap::removeKeepsEmptyEntry()
     map.addOverrideIndex("A", 5);
     QCOMPARE(map.getFieldNameAt(0), QString("A"));
     QCOMPARE(map.getIndexes("A"), (QList<int>{5}));
-}
-
-void TestDALRfOverrideMap::outOfRangeQueries()
-{
-    DALRfOverrideMap map = build({{"A", 0}});
-    QCOMPARE(map.getFieldNameAt(1), QString());
-    QCOMPARE(map.getFieldNameAt(-1), QString());
-    DALRfOverrideMap other;
-    QVERIFY(map.getIndexes("none").isEmpty());
-    // Every miss refers to the same shared empty list.
-    QCOMPARE(&map.getIndexes("none"), &other.getIndexes("other"));
-    QCOMPARE(other.fieldNameCount(), 0);
-    QVERIFY(other.getFieldNames().isEmpty());
 }
 
 void TestDALRfOverrideMap::equality_data()

@@ -68,10 +68,8 @@ private slots:
     void testFunctionMerge();
     void lookupFailures_data();
     void lookupFailures();
-    void successfulLookupClearsStatus();
     void lookupBySettingAlone();
     void defaultSetting();
-    void settingOptions();
 
     void mergeAppendNew_data();
     void mergeAppendNew();
@@ -79,7 +77,6 @@ private slots:
     void overrideMerge_data();
     void overrideMerge();
     void mergeIntoItself();
-    void mergeResetsStatus();
 };
 
 void TestDALRfSettingMerge::testFunctionMerge_data()
@@ -142,19 +139,13 @@ void TestDALRfSettingMerge::lookupFailures()
     QVERIFY(result.contTx.isEmpty());
     QCOMPARE(DALCommon::getErrorList(), QStringList{message});
     QCOMPARE(DALCommon::getStatus(), -1);
-}
-
-void TestDALRfSettingMerge::successfulLookupClearsStatus()
-{
-    LookupTree tree;
-    Settings &settings = tree.settings();
-    settings.getSetting("Z", "s.xml", Settings::TF_NONE);
-    QCOMPARE(DALCommon::getStatus(), -1);
+    // A successful lookup clears the status, not the list.
     QCOMPARE(settings.getSetting("A", "t.xml", Settings::TF_NONE).name, QString("t"));
     QCOMPARE(DALCommon::getStatus(), 0);
     QCOMPARE(DALCommon::getErrorList().size(), 1);
 }
 
+// Lookups by setting alone, and the options of a setting.
 void TestDALRfSettingMerge::lookupBySettingAlone()
 {
     LookupTree tree;
@@ -164,6 +155,9 @@ void TestDALRfSettingMerge::lookupBySettingAlone()
     QCOMPARE(describe(s.commands), (QStringList{"X(f1=1)", "Y(y=0)"}));
     QCOMPARE(settings.getSetting(QString("t.xml")).options, QString("o=1"));
     QCOMPARE(settings.getSetting(QString("u.xml")).name, QString("u"));
+    QCOMPARE(settings.getSettingOptions("t.xml"), QString("o=1")); // first anywhere
+    QCOMPARE(settings.getSettingOptions("s.xml"), QString());
+    QCOMPARE(settings.getSettingOptions("none.xml"), QString());
     QVERIFY(DALCommon::getErrorList().isEmpty());
 
     // Unknown key: empty record, nothing recorded.
@@ -190,16 +184,6 @@ void TestDALRfSettingMerge::defaultSetting()
     QVERIFY(settings.getDefSetting(Settings::TF_NONE).commands.isEmpty());
     QCOMPARE(DALCommon::getErrorList(),
              QStringList{"File open failed: Default Category not given in categories.xml"});
-}
-
-void TestDALRfSettingMerge::settingOptions()
-{
-    LookupTree tree;
-    Settings &settings = tree.settings();
-    QCOMPARE(settings.getSettingOptions("t.xml"), QString("o=1")); // first anywhere
-    QCOMPARE(settings.getSettingOptions("s.xml"), QString());
-    QCOMPARE(settings.getSettingOptions("none.xml"), QString());
-    QVERIFY(DALCommon::getErrorList().isEmpty());
 }
 
 void TestDALRfSettingMerge::mergeAppendNew_data()
@@ -321,23 +305,17 @@ void TestDALRfSettingMerge::overrideMerge()
     QCOMPARE(entries, map);
 }
 
+// Merging a list into itself changes nothing; a merge resets the status.
 void TestDALRfSettingMerge::mergeIntoItself()
 {
-    DALRfCmdSettings settings = readCmdSettings();
+    DALRfCmdSettings settings = readCmdSettings(); // no tree at all: reading fails
+    QVERIFY(settings.getStatus() != 0);
     Settings::CmdSetting setting;
     setting.commands = {command("X", {"a=1"}, "F", {"b"}), command("Y", {"y=2"})};
     settings.mergeCommandsToSetting(setting, setting.commands, true);
     QCOMPARE(describe(setting.commands), (QStringList{"X(a=1)", "Y(y=2)"}));
     QCOMPARE(setting.commands.at(0).overrideField.blocks, QStringList{"b"});
-}
-
-void TestDALRfSettingMerge::mergeResetsStatus()
-{
-    DALRfCmdSettings settings = readCmdSettings(); // no tree at all: reading fails
-    QVERIFY(settings.getStatus() != 0);
-    Settings::CmdSetting setting;
-    QList<Settings::Command> none;
-    settings.mergeCommandsToSetting(setting, none, true);
+    // A merge resets the status.
     QCOMPARE(settings.getStatus(), 0);
 }
 

@@ -4,19 +4,13 @@
 #include "hostilefiles.h"
 
 #include "DALCommon.h"
-#include "DALDeviceDescr.h"
-#include "DALDeviceList.h"
 #include "DALIoPinDef.h"
 #include "DALIoRegisterDef.h"
 #include "DALPacket.h"
 #include "DALPaSettingsDef.h"
-#include "DALParamCmdMapping.h"
-#include "DALParamDef.h"
 #include "DALRadioParDef.h"
 #include "DALRfCmdDef.h"
 #include "DALRfCmdSettings.h"
-#include "DALRfFrontEndSettings.h"
-#include "DALRfOverrideDef.h"
 
 #include <QDir>
 #include <QDirIterator>
