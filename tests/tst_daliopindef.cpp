@@ -140,6 +140,9 @@ void TestDALIoPinDef::queryMisses()
     QCOMPARE(ask(def, &DALIoPinDef::getControlFunctions, "a"), QStringList{"-1"});
     QCOMPARE(ask(def, &DALIoPinDef::getGpioSignals, "B"), QStringList{"-1"});
     QCOMPARE(ask(def, &DALIoPinDef::getRadioSignals, "A"), QStringList{"-1"});
+    // Without a list to fill, every query fails.
+    QCOMPARE(def.getControlFunctions("A", "", nullptr) + def.getGpioSignals("A", "", nullptr)
+             + def.getRadioSignals("A", "", nullptr), -3);
     QVERIFY(DALCommon::getErrorList().isEmpty());
 
     const QList<DALIoPinDef::Register> kept{{"KEEP", "", "", ""}};
