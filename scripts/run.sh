@@ -13,6 +13,9 @@
 #                                       each for SECONDS (default 600), JOBS at a time
 #   scripts/run.sh valgrind             build, then run valgrind memcheck over dal-inspect check
 #                                       and tst_dalrfcmdsettings; errors or definite leaks fail
+#   scripts/run.sh coverage             build with gcov instrumentation, run the tests but the
+#                                       installation checks, then print line and branch
+#                                       coverage of src/ (gcovr)
 #   scripts/run.sh bench [ARGS...]      build (Release) and run dal-bench ARGS (installs
 #                                       libbenchmark-dev); see BENCHMARKS.md
 #   scripts/run.sh hostile [ARGS...]    build (Release) and run dal-hostile ARGS: every hostile
@@ -131,6 +134,22 @@ fuzz() {
     return $failed
 }
 
+# Line and branch coverage of src/ by the tests. The counters are reset
+# first, so that each run measures the current tests alone; branches the
+# compiler adds for exceptions are left out, since nothing in the library
+# throws.
+coverage() {
+    local dir="${build_dir}-coverage"
+    command -v gcovr >/dev/null 2>&1 || apt_install gcovr
+    cmake --preset coverage -B "$dir"
+    cmake --build "$dir" -j "$jobs"
+    find "$dir" -name '*.gcda' -delete
+    (cd "$dir" && ctest --output-on-failure -j "$jobs" -LE install)
+    gcovr --root . --filter 'src/' --exclude-unreachable-branches --exclude-throw-branches \
+        -j "$jobs" --txt "$dir/coverage.txt" --print-summary "$dir"
+    echo "Per file: $dir/coverage.txt"
+}
+
 command=${1:-}
 [ $# -gt 0 ] && shift
 case "$command" in
@@ -173,6 +192,10 @@ case "$command" in
         mkdir -p "$workdir"
         (cd "$workdir" && "${memcheck[@]}" ../../tst_dalrfcmdsettings)
         ;;
+    coverage)
+        install_missing
+        coverage
+        ;;
     bench|hostile)
         install_missing
         dpkg -s libbenchmark-dev >/dev/null 2>&1 || apt_install libbenchmark-dev
@@ -188,7 +211,7 @@ case "$command" in
         "$build_dir/bin/dal-inspect" "$@"
         ;;
     *)
-        echo "usage: scripts/run.sh test | docs | fuzz [SECONDS] [JOBS] | valgrind | bench [dal-bench arguments] | hostile [dal-hostile arguments] | inspect [dal-inspect arguments]" >&2
+        echo "usage: scripts/run.sh test | docs | fuzz [SECONDS] [JOBS] | valgrind | coverage | bench [dal-bench arguments] | hostile [dal-hostile arguments] | inspect [dal-inspect arguments]" >&2
         exit 2
         ;;
 esac

@@ -4,12 +4,25 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QTranslator>
 
 class QDomDocument;
 
 // Parses a document written by a test, for the classes that are handed a
 // parsed document; aborts the test program when it is not well-formed.
 QDomDocument parseXml(QByteArray const &xml);
+
+// Marks every text it is asked for as "T<text>": shows which messages go
+// through translation, and that their arguments are filled in afterwards.
+class MarkingTranslator : public QTranslator
+{
+public:
+    QString translate(const char *, const char *sourceText, const char *, int) const override
+    {
+        return QStringLiteral("T<%1>").arg(QString::fromUtf8(sourceText));
+    }
+    bool isEmpty() const override { return false; }
+};
 
 // Resets the library's process-wide state: error list, status, device map.
 void resetLibraryState();

@@ -3,7 +3,7 @@
 find_package(${DAL_QT} REQUIRED COMPONENTS Test)
 
 add_library(daltestutil STATIC
-    ${CMAKE_CURRENT_LIST_DIR}/commandnames.h
+    ${CMAKE_CURRENT_LIST_DIR}/settingsfixture.h
     ${CMAKE_CURRENT_LIST_DIR}/fixturetree.cpp ${CMAKE_CURRENT_LIST_DIR}/fixturetree.h
     ${CMAKE_CURRENT_LIST_DIR}/hostilefiles.cpp ${CMAKE_CURRENT_LIST_DIR}/hostilefiles.h
     ${CMAKE_CURRENT_LIST_DIR}/readerfixture.h)

@@ -2,12 +2,10 @@
 // sample tree with its directories and files renamed to upper and mixed case,
 // and its references cased differently again, gives the same records and the
 // same messages through every reader (as dal-inspect prints them).
-#include "fixturetree.h"
+#include "settingsfixture.h"
 
 #include "DALCommon.h"
-#include "DALParamDef.h"
 #include "DALPaSettingsDef.h"
-#include "DALRfCmdSettings.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -147,13 +145,10 @@ void TestDALCaseInsensitive::ambiguousNamesFailToOpen()
 
 void TestDALCaseInsensitive::listingsFollowTheTree()
 {
-    FixtureTree tree;
+    CmdSettingsTree settings;
+    FixtureTree &tree = settings.tree();
     QVERIFY(tree.write("Pa/PaSettings.XML", "<p><DefaultPaTable/></p>"));
-    QVERIFY(tree.writeDeviceConfig("VO4725", {"categories.xml"}, "vo4725"));
-    QVERIFY(tree.write("vo4725/categories.xml", "<R><Default/></R>"));
-    QString device = QStringLiteral("VO4725");
-    DALRfCmdSettings settings(device);
-    DALPaSettingsDef pa(tree.path("pa"), device, &settings, false);
+    DALPaSettingsDef pa(tree.path("pa"), QStringLiteral("VO4725"), settings.cmdSettings(), false);
     QVERIFY(pa.getPaSettingsFile("pasettings.xml"));
 
     // A file created after its directory was listed is found all the same.

@@ -20,19 +20,16 @@ private slots:
     void errorMessages();
     void setError_data();
     void setError();
-    void latestErrorOfEmptyList();
-    void clearErrorListResetsStatus();
+    void latestErrorAndClearing();
 
     void configRootKeepsTextAndCase();
     void missingConfigRootEmptiesRoot();
     void constructorSetsRoot();
 
-    void openLowerCasesNameButNotRoot();
-    void openNotRelativeIgnoresRoot();
     void openFallsBackToGivenSpelling();
     void repeatedOpenFailureRecordsOnce();
-    void successfulOpenResetsStatus();
     void openWithMissingRootDirectory();
+    void relativeRootAboveWorkingDirectory();
     void parseFailureFraming();
     void loaderLimits_data();
     void loaderLimits();
@@ -99,16 +96,12 @@ void TestDALCommon::setError()
     QCOMPARE(DALCommon::getStatus(), status);
 }
 
-void TestDALCommon::latestErrorOfEmptyList()
+void TestDALCommon::latestErrorAndClearing()
 {
     QCOMPARE(DALCommon::getLatestError(), QString());
     DALCommon::setError("first");
     DALCommon::setError("second");
     QCOMPARE(DALCommon::getLatestError(), QString("second"));
-}
-
-void TestDALCommon::clearErrorListResetsStatus()
-{
     DALCommon::setError(1, "x");
     DALCommon::clearErrorList();
     QCOMPARE(DALCommon::getStatus(), 0);
@@ -161,34 +154,18 @@ void TestDALCommon::constructorSetsRoot()
     QCOMPARE(DALCommon::getConfigRoot(), QString());
 }
 
-void TestDALCommon::openLowerCasesNameButNotRoot()
-{
-    FixtureTree tree;
-    QVERIFY(tree.write("dir/data.xml", "<Root><x>1</x></Root>"));
-    QDomDocument *doc = nullptr;
-    QCOMPARE(DALCommon::openDomDocument("DIR/Data.Xml", "doc", &doc, true), 0);
-    QVERIFY(doc);
-    delete doc;
-}
-
-void TestDALCommon::openNotRelativeIgnoresRoot()
-{
-    FixtureTree tree;
-    QVERIFY(tree.write("abs/file.xml", "<Root/>"));
-    DALCommon::setConfigRoot(tree.root() + "abs/"); // would double "abs" if used
-    QDomDocument *doc = nullptr;
-    QCOMPARE(DALCommon::openDomDocument(tree.path("ABS/File.xml"), "doc", &doc, false), 0);
-    QVERIFY(doc);
-    delete doc;
-}
-
 void TestDALCommon::openFallsBackToGivenSpelling()
 {
     FixtureTree tree;
     QVERIFY(tree.write("Mixed/Only.xml", "<Given/>"));
     QVERIFY(tree.write("both.xml", "<Lower/>"));
     QVERIFY(tree.write("Both.xml", "<Given/>"));
+    QVERIFY(tree.write("dir/data.xml", "<Lower/>"));
     QDomDocument *doc = nullptr;
+    // The name is lower-cased below the root, the root is not.
+    QCOMPARE(DALCommon::openDomDocument("DIR/Data.Xml", "d", &doc, true), 0);
+    QCOMPARE(doc->documentElement().tagName(), QString("Lower"));
+    delete doc;
     QCOMPARE(DALCommon::openDomDocument("Mixed/Only.xml", "d", &doc, true), 0);
     QCOMPARE(doc->documentElement().tagName(), QString("Given"));
     delete doc;
@@ -204,6 +181,10 @@ void TestDALCommon::openFallsBackToGivenSpelling()
     QVERIFY(tree.write("Bad.xml", "<a>"));
     QCOMPARE(DALCommon::openDomDocument("Bad.xml", "d", &doc, true), 2);
     QVERIFY(DALCommon::getLatestError().startsWith("XML DOM parse failed: " + tree.path("bad.xml") + ", line "));
+    // A name not below the root ignores it.
+    DALCommon::setConfigRoot(tree.root() + "dir/"); // would double "dir" if used
+    QCOMPARE(DALCommon::openDomDocument(tree.path("DIR/Data.Xml"), "d", &doc, false), 0);
+    delete doc;
 }
 
 void TestDALCommon::repeatedOpenFailureRecordsOnce()
@@ -219,15 +200,8 @@ void TestDALCommon::repeatedOpenFailureRecordsOnce()
     QCOMPARE(DALCommon::openDomDocument("missing2.xml", "d", &doc, true), 1);
     QCOMPARE(DALCommon::getStatus(), 1);
     QCOMPARE(DALCommon::getErrorList().size(), 1);
-}
-
-void TestDALCommon::successfulOpenResetsStatus()
-{
-    FixtureTree tree;
+    // A successful open resets the status, not the list.
     QVERIFY(tree.write("good.xml", "<Root/>"));
-    QDomDocument *doc = nullptr;
-    DALCommon::openDomDocument("missing.xml", "d", &doc, true);
-    DALCommon::openDomDocument("missing.xml", "d", &doc, true);
     QCOMPARE(DALCommon::openDomDocument("good.xml", "d", &doc, true), 0);
     delete doc;
     QCOMPARE(DALCommon::getStatus(), 0);
@@ -248,6 +222,25 @@ void TestDALCommon::openWithMissingRootDirectory()
     QCOMPARE(DALCommon::getErrorList(),
              QStringList{"File open failed: Directory does not exist: " + QDir(root).absolutePath()});
     QCOMPARE(DALCommon::getStatus(), -1);
+}
+
+// A relative root is taken from the working directory, ".." included, and
+// its files are found under another letter case too.
+void TestDALCommon::relativeRootAboveWorkingDirectory()
+{
+    FixtureTree tree;
+    QVERIFY(tree.write("cfg/Sub/File.xml", "<a/>"));
+    QVERIFY(tree.mkdir("work"));
+    const QString previous = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(tree.path("work")));
+    QCOMPARE(DALCommon::setConfigRoot("../cfg/"), 0);
+    QDomDocument *doc = nullptr;
+    const int status = DALCommon::openDomDocument("SUB/file.xml", "d", &doc, true);
+    QVERIFY(QDir::setCurrent(previous));
+    QCOMPARE(status, 0);
+    QVERIFY(doc);
+    delete doc;
+    QVERIFY(DALCommon::getErrorList().isEmpty());
 }
 
 void TestDALCommon::parseFailureFraming()

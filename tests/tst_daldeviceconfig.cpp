@@ -15,8 +15,6 @@ private slots:
 
     void mostSpecificEntryWins_data();
     void mostSpecificEntryWins();
-    void fileNameIsCaseSensitive();
-    void laterEntryReplacesEarlier();
     void missingFileAttributeStopsReading();
     void missingDeviceConfigIsRetried();
     void answersForFirstDeviceUntilDeleteInstance();
@@ -36,6 +34,8 @@ QByteArray TestDALDeviceConfig::specificityConfig()
            "<path file=\"f.xml\" phy=\"2g4\">/d/2g4</path>"
            "<path file=\"f.xml\" phy=\"ble_lr\">/d/ble_lr</path>"
            "<path file=\"g.xml\" phy=\"prop\">/d/g_prop_only</path>"
+           "<path file=\"Param_Definition.xml\">/d/p</path>"
+           "<path file=\"a.xml\" phy=\"P\">/first</path><nested><path file=\"a.xml\" phy=\"p\">/second</path></nested>"
            "</DeviceConfig>";
 }
 
@@ -59,6 +59,9 @@ void TestDALDeviceConfig::mostSpecificEntryWins_data()
     QTest::newRow("phy carries joined name") << "f.xml" << "VO4725" << "x_PROP_PG20" << "" << "/d/prop_pg20";
     QTest::newRow("version carries joined name") << "f.xml" << "VO4725" << "" << "x_PG21" << "/d/pg21";
     QTest::newRow("no device-wide fallback") << "g.xml" << "VO4725" << "" << "" << "";
+    QTest::newRow("file name case") << "param_definition.xml" << "VO4725" << "" << "" << "";
+    QTest::newRow("device name case") << "Param_Definition.xml" << "vo4725" << "" << "" << "/d/p";
+    QTest::newRow("later entry replaces earlier") << "a.xml" << "VO4725" << "P" << "" << "/second";
 }
 
 void TestDALDeviceConfig::mostSpecificEntryWins()
@@ -73,24 +76,6 @@ void TestDALDeviceConfig::mostSpecificEntryWins()
     QVERIFY(tree.write("vo4725/device_config.xml", specificityConfig()));
     QCOMPARE(DALDeviceConfig::getPath(file, device, phy, version), directory);
     QVERIFY(DALCommon::getErrorList().isEmpty());
-}
-
-void TestDALDeviceConfig::fileNameIsCaseSensitive()
-{
-    FixtureTree tree;
-    QVERIFY(tree.write("vo4725/device_config.xml",
-                       "<c><path file=\"Param_Definition.xml\">/d/p</path></c>"));
-    QCOMPARE(DALDeviceConfig::getPath("param_definition.xml", "VO4725", "", ""), QString());
-    QCOMPARE(DALDeviceConfig::getPath("Param_Definition.xml", "vo4725", "", ""), QString("/d/p"));
-}
-
-void TestDALDeviceConfig::laterEntryReplacesEarlier()
-{
-    FixtureTree tree;
-    QVERIFY(tree.write("vo4725/device_config.xml",
-                       "<c><path file=\"a.xml\" phy=\"P\">/first</path>"
-                       "<nested><path file=\"a.xml\" phy=\"p\">/second</path></nested></c>"));
-    QCOMPARE(DALDeviceConfig::getPath("a.xml", "VO4725", "P", ""), QString("/second"));
 }
 
 void TestDALDeviceConfig::missingFileAttributeStopsReading()

@@ -36,12 +36,11 @@ private slots:
     void init() { resetLibraryState(); }
 
     void readsThroughDeviceMap();
-    void readsRelativeToRoot();
     void switchesDeviceMap();
     void missingTagSilencesEveryGetter_data();
     void missingTagSilencesEveryGetter();
     void productPageIsFirstUrlOfDocument();
-    void docListIsBuiltOnce();
+    void readsRelativeToRootAndBuildsDocListOnce();
     void failedOpen_data();
     void failedOpen();
     void copiesOutliveOriginal();
@@ -57,23 +56,10 @@ void TestDALDeviceDescr::readsThroughDeviceMap()
     DALDeviceDescr descr(device, true);
     QCOMPARE(descr.getStatus(), 0);
     QCOMPARE(descr.getErrMsg(), QString());
-    QCOMPARE(descr.getBrief(), QString("Sub-1 GHz transceiver"));
-    QCOMPARE(descr.getDescription(), QString("Longer text"));
-    QCOMPARE(descr.getPhotoUrl(), QString("img/vo4725.png"));
-    QCOMPARE(descr.getUrlProductPage(), QString("https://example.org/vo4725"));
-    QCOMPARE(descr.getUiClass(), QString("PROP-A"));
+    QCOMPARE((QStringList{descr.getBrief(), descr.getDescription(), descr.getPhotoUrl(), descr.getUrlProductPage(),
+                          descr.getUiClass()}),
+             (QStringList{"Sub-1 GHz transceiver", "Longer text", "img/vo4725.png", "https://example.org/vo4725", "PROP-A"}));
     QCOMPARE(descr.getStatus(), 0);
-    QVERIFY(DALCommon::getErrorList().isEmpty());
-}
-
-void TestDALDeviceDescr::readsRelativeToRoot()
-{
-    FixtureTree tree;
-    QVERIFY(tree.write("vo4725/device_description.xml", kDescription));
-    QString device = "VO4725";
-    DALDeviceDescr descr(device, false);
-    QCOMPARE(descr.getStatus(), 0);
-    QCOMPARE(descr.getUiClass(), QString("PROP-A"));
     QVERIFY(DALCommon::getErrorList().isEmpty());
 }
 
@@ -157,12 +143,16 @@ void TestDALDeviceDescr::productPageIsFirstUrlOfDocument()
     QCOMPARE(descr.getStatus(), 0);
 }
 
-void TestDALDeviceDescr::docListIsBuiltOnce()
+// Read relative to the root; the document list is built once.
+void TestDALDeviceDescr::readsRelativeToRootAndBuildsDocListOnce()
 {
     FixtureTree tree;
     QVERIFY(tree.write("vo4725/device_description.xml", kDescription));
     QString device = "VO4725";
     DALDeviceDescr descr(device, false);
+    QCOMPARE(descr.getStatus(), 0);
+    QCOMPARE(descr.getUiClass(), QString("PROP-A"));
+    QVERIFY(DALCommon::getErrorList().isEmpty());
     const QStringList expected{"Guide,guide.pdf", "Errata,", ",only.pdf"};
     QStringList docs{"stale"};
     QCOMPARE(descr.getDocList(docs), 3);

@@ -10,7 +10,6 @@
 #include "DALRfCmdSettings.h"
 #include "DALTargetDef.h"
 
-#include <QDir>
 #include <QDomDocument>
 #include <QtTest>
 

@@ -31,6 +31,16 @@ QString registerText(DALIoPinDef &def, QString const &pin, QString const &functi
     return items.join(QLatin1Char(';'));
 }
 
+// What a name query answers: the names, after "-1" when it fails; the list
+// starts stale each time.
+using NameQuery = int (DALIoPinDef::*)(const QString &, const QString &, QStringList *);
+QStringList ask(DALIoPinDef &def, NameQuery query, QString const &pin)
+{
+    QStringList names{"stale"};
+    const int status = (def.*query)(pin, QString(), &names);
+    return status == 0 ? names : QStringList{QString::number(status)} + names;
+}
+
 QByteArray reg(QByteArray const &name, QByteArray const &mask, QByteArray const &value,
                QByteArray const &translate = QByteArray())
 {
@@ -112,17 +122,11 @@ void TestDALIoPinDef::queries()
     DALIoPinDef def(&document);
     QCOMPARE(def.getStatus(), 0);
 
-    QStringList names{"stale"};
-    QCOMPARE(def.getControlFunctions("A", "any", &names), 0);
-    QCOMPARE(names, QStringList{"Input/Output"});
-    QCOMPARE(def.getGpioSignals("A", "", &names), 0);
-    QCOMPARE(names, (QStringList{"In", "Out"}));
-    QCOMPARE(def.getControlFunctions("R", "", &names), 0);
-    QCOMPARE(names, (QStringList{"Radio", "Input/Output"}));
-    QCOMPARE(def.getRadioSignals("R", "", &names), 0);
-    QCOMPARE(names, (QStringList{"Sync,0x1", "Plain", "Empty"}));
-    QCOMPARE(def.getGpioSignals("R", "", &names), 0);
-    QCOMPARE(names, QStringList());
+    QCOMPARE(ask(def, &DALIoPinDef::getControlFunctions, "A"), QStringList{"Input/Output"});
+    QCOMPARE(ask(def, &DALIoPinDef::getGpioSignals, "A"), (QStringList{"In", "Out"}));
+    QCOMPARE(ask(def, &DALIoPinDef::getControlFunctions, "R"), (QStringList{"Radio", "Input/Output"}));
+    QCOMPARE(ask(def, &DALIoPinDef::getRadioSignals, "R"), (QStringList{"Sync,0x1", "Plain", "Empty"}));
+    QCOMPARE(ask(def, &DALIoPinDef::getGpioSignals, "R"), QStringList());
 
     QCOMPARE(registerText(def, "A", "Input/Output", "Out"), QString("IOCFG0/0xBF/0x2F;CTRL/0x1/0x0"));
     QCOMPARE(registerText(def, "R", "Radio", "Empty"), QString(""));
@@ -133,15 +137,12 @@ void TestDALIoPinDef::queryMisses()
 {
     QDomDocument document = parseXml("<IoPins>" + kBase + "</IoPins>");
     DALIoPinDef def(&document);
-    QStringList names{"stale"};
-    QCOMPARE(def.getControlFunctions("a", "", &names), -1);
-    QCOMPARE(names, QStringList());
-    names = QStringList{"stale"};
-    QCOMPARE(def.getGpioSignals("B", "", &names), -1);
-    QCOMPARE(names, QStringList());
-    names = QStringList{"stale"};
-    QCOMPARE(def.getRadioSignals("A", "", &names), -1);
-    QCOMPARE(names, QStringList());
+    QCOMPARE(ask(def, &DALIoPinDef::getControlFunctions, "a"), QStringList{"-1"});
+    QCOMPARE(ask(def, &DALIoPinDef::getGpioSignals, "B"), QStringList{"-1"});
+    QCOMPARE(ask(def, &DALIoPinDef::getRadioSignals, "A"), QStringList{"-1"});
+    // Without a list to fill, every query fails.
+    QCOMPARE(def.getControlFunctions("A", "", nullptr) + def.getGpioSignals("A", "", nullptr)
+             + def.getRadioSignals("A", "", nullptr), -3);
     QVERIFY(DALCommon::getErrorList().isEmpty());
 
     const QList<DALIoPinDef::Register> kept{{"KEEP", "", "", ""}};
@@ -165,11 +166,9 @@ void TestDALIoPinDef::dummyIsAbsent()
         "<IoPin name=\"P\"><ControlFunction name=\"dummy\"><Signal name=\"S\"/></ControlFunction>"
         "<ControlFunction name=\"Radio\"><Signal name=\"dummy\"/></ControlFunction></IoPin></IoPins>");
     DALIoPinDef def(&document);
-    QStringList names;
-    QCOMPARE(def.getControlFunctions("dummy", "", &names), -1);
-    QCOMPARE(def.getRadioSignals("dummy", "", &names), -1);
-    QCOMPARE(def.getControlFunctions("P", "", &names), 0);
-    QCOMPARE(names, (QStringList{"dummy", "Radio"}));
+    QCOMPARE(ask(def, &DALIoPinDef::getControlFunctions, "dummy"), QStringList{"-1"});
+    QCOMPARE(ask(def, &DALIoPinDef::getRadioSignals, "dummy"), QStringList{"-1"});
+    QCOMPARE(ask(def, &DALIoPinDef::getControlFunctions, "P"), (QStringList{"dummy", "Radio"}));
     QList<DALIoPinDef::Register> registers;
     QCOMPARE(def.getRegisters("P", "", "dummy", "S", &registers), -1);
     QCOMPARE(def.getRegisters("P", "", "Radio", "dummy", &registers), -1);
@@ -192,18 +191,13 @@ void TestDALIoPinDef::inheritance()
         "</IoPins>");
     DALIoPinDef def(&document);
     QCOMPARE(def.getStatus(), 0);
-    QStringList names;
-    QCOMPARE(def.getControlFunctions("B", "", &names), 0);
-    QCOMPARE(names, (QStringList{"Input/Output", "Radio"}));
+    QCOMPARE(ask(def, &DALIoPinDef::getControlFunctions, "B"), (QStringList{"Input/Output", "Radio"}));
     // A signal the parent's function lacks is not added.
-    QCOMPARE(def.getGpioSignals("B", "", &names), 0);
-    QCOMPARE(names, (QStringList{"In", "Out"}));
+    QCOMPARE(ask(def, &DALIoPinDef::getGpioSignals, "B"), (QStringList{"In", "Out"}));
     QCOMPARE(registerText(def, "B", "Input/Output", "Out"), QString("IOCFG0/0xBF/0x2F;CTRL/0x1/0x0"));
-    QCOMPARE(def.getRadioSignals("C", "", &names), 0);
-    QCOMPARE(names, QStringList{"Sync,0x6"});
+    QCOMPARE(ask(def, &DALIoPinDef::getRadioSignals, "C"), QStringList{"Sync,0x6"});
     // The parent is untouched by its child's merge.
-    QCOMPARE(def.getControlFunctions("A", "", &names), 0);
-    QCOMPARE(names, QStringList{"Input/Output"});
+    QCOMPARE(ask(def, &DALIoPinDef::getControlFunctions, "A"), QStringList{"Input/Output"});
     QVERIFY(DALCommon::getErrorList().isEmpty());
 }
 
@@ -270,10 +264,8 @@ void TestDALIoPinDef::invalidTranslation()
     QCOMPARE(DALCommon::getErrorList(),
              QStringList{kPrefix + "Invalid value of name translation! " + QString::fromLatin1(translate)});
     QCOMPARE(registerText(def, "B", "Radio", "S"), QString("X//9;Q//2"));
-    QStringList names;
-    QCOMPARE(def.getControlFunctions("B", "", &names), 0);
-    QCOMPARE(names, (QStringList{"Radio", "Input/Output"}));
-    QCOMPARE(def.getControlFunctions("C", "", &names), -1);
+    QCOMPARE(ask(def, &DALIoPinDef::getControlFunctions, "B"), (QStringList{"Radio", "Input/Output"}));
+    QCOMPARE(ask(def, &DALIoPinDef::getControlFunctions, "C"), QStringList{"-1"});
 }
 
 void TestDALIoPinDef::inheritanceLooksBackwardsOnly()
@@ -286,10 +278,8 @@ void TestDALIoPinDef::inheritanceLooksBackwardsOnly()
     QCOMPARE(def.getStatus(), -1);
     QCOMPARE(DALCommon::getErrorList(),
              QStringList{kPrefix + "Value of I/O pin to Inherit from not found! A"});
-    QStringList names;
-    QCOMPARE(def.getControlFunctions("B", "", &names), 0);
-    QCOMPARE(names, QStringList{"First"});
-    QCOMPARE(def.getControlFunctions("A", "", &names), -1);
+    QCOMPARE(ask(def, &DALIoPinDef::getControlFunctions, "B"), QStringList{"First"});
+    QCOMPARE(ask(def, &DALIoPinDef::getControlFunctions, "A"), QStringList{"-1"});
     QCOMPARE(def.getStatus(), -1);
 }
 
@@ -304,13 +294,11 @@ void TestDALIoPinDef::copiesAreIndependent()
     delete original;
     document = QDomDocument(); // nothing refers to the host's document
 
-    QStringList names;
-    QCOMPARE(copy.getGpioSignals("A", "", &names), 0);
-    QCOMPARE(names, (QStringList{"In", "Out"}));
+    QCOMPARE(ask(copy, &DALIoPinDef::getGpioSignals, "A"), (QStringList{"In", "Out"}));
     QCOMPARE(registerText(assigned, "A", "Input/Output", "In"), QString("IOCFG0/0xBF/0x80"));
     DALIoPinDef nothing(nullptr);
     QCOMPARE(nothing.getStatus(), 0);
-    QCOMPARE(nothing.getControlFunctions("A", "", &names), -1);
+    QCOMPARE(ask(nothing, &DALIoPinDef::getControlFunctions, "A"), QStringList{"-1"});
 }
 
 QTEST_GUILESS_MAIN(TestDALIoPinDef)

@@ -63,10 +63,8 @@ class TestDALParamDef : public QObject
 private slots:
     void init() { resetLibraryState(); }
 
-    void typeKeywords_data();
-    void typeKeywords();
-    void groupKeywords_data();
-    void groupKeywords();
+    void keywords_data();
+    void keywords();
     void simpleChildren_data();
     void simpleChildren();
     void resetBetweenParameters();
@@ -87,54 +85,37 @@ private slots:
     void nameIndexMatchesFirstRecord();
 };
 
-void TestDALParamDef::typeKeywords_data()
+// Group and type keywords, one of each per row.
+void TestDALParamDef::keywords_data()
 {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("type");
-    QTest::newRow("INTEGER") << "INTEGER" << 4;
-    QTest::newRow("POINTLIST") << "POINTLIST" << 4;
-    QTest::newRow("TextList") << "TextList" << 2;
-    QTest::newRow("bool") << "bool" << 1;
-    QTest::newRow("composite list") << "CompositeList" << 9;
-    QTest::newRow("float") << "float" << 5;
-    QTest::newRow("list") << "list" << 6;
-    QTest::newRow("widget") << "Widget" << 7;
-    QTest::newRow("button") << "BUTTON" << 8;
-    QTest::newRow("unknown") << "string" << 0;
-    QTest::newRow("empty") << "" << 0;
-}
-
-void TestDALParamDef::typeKeywords()
-{
-    QFETCH(QString, text);
-    QFETCH(int, type);
-    ParamFixture f(group("MainRfParameters", "<Parameter name=\"p\" type=\"" + text.toUtf8() + "\"/>"));
-    QCOMPARE(f.def->count(), 1);
-    QCOMPARE(int(f.def->at(0).type), type);
-    QVERIFY(errors().isEmpty());
-}
-
-void TestDALParamDef::groupKeywords_data()
-{
-    QTest::addColumn<QByteArray>("groupElement");
+    QTest::addColumn<QByteArray>("groupName");
+    QTest::addColumn<QByteArray>("typeText");
     QTest::addColumn<int>("group");
-    QTest::newRow("main") << QByteArray("<parGroup name=\"mainRfParameters\">") << 1;
-    QTest::newRow("conttx") << QByteArray("<parGroup name=\"ContTx\">") << 2;
-    QTest::newRow("contrx") << QByteArray("<parGroup name=\"contrx\">") << 3;
-    QTest::newRow("packettx") << QByteArray("<parGroup name=\"PacketTx\">") << 4;
-    QTest::newRow("packetrx") << QByteArray("<parGroup name=\"PACKETRX\">") << 5;
-    QTest::newRow("packetview") << QByteArray("<parGroup name=\"PacketView\">") << 6;
-    QTest::newRow("unknown") << QByteArray("<parGroup name=\"Other\">") << 0;
-    QTest::newRow("no name") << QByteArray("<parGroup>") << 0;
+    QTest::addColumn<int>("type");
+    QTest::newRow("mainRfParameters, INTEGER") << QByteArray(" name=\"mainRfParameters\"") << QByteArray("INTEGER") << 1 << 4;
+    QTest::newRow("ContTx, POINTLIST") << QByteArray(" name=\"ContTx\"") << QByteArray("POINTLIST") << 2 << 4;
+    QTest::newRow("contrx, TextList") << QByteArray(" name=\"contrx\"") << QByteArray("TextList") << 3 << 2;
+    QTest::newRow("PacketTx, bool") << QByteArray(" name=\"PacketTx\"") << QByteArray("bool") << 4 << 1;
+    QTest::newRow("PACKETRX, CompositeList") << QByteArray(" name=\"PACKETRX\"") << QByteArray("CompositeList") << 5 << 9;
+    QTest::newRow("PacketView, float") << QByteArray(" name=\"PacketView\"") << QByteArray("float") << 6 << 5;
+    QTest::newRow("unknown group, list") << QByteArray(" name=\"Other\"") << QByteArray("list") << 0 << 6;
+    QTest::newRow("no group name, Widget") << QByteArray() << QByteArray("Widget") << 0 << 7;
+    QTest::newRow("BUTTON") << QByteArray(" name=\"ContTx\"") << QByteArray("BUTTON") << 2 << 8;
+    QTest::newRow("unknown type") << QByteArray(" name=\"ContTx\"") << QByteArray("string") << 2 << 0;
+    QTest::newRow("empty type") << QByteArray(" name=\"ContTx\"") << QByteArray("") << 2 << 0;
 }
 
-void TestDALParamDef::groupKeywords()
+void TestDALParamDef::keywords()
 {
-    QFETCH(QByteArray, groupElement);
+    QFETCH(QByteArray, groupName);
+    QFETCH(QByteArray, typeText);
     QFETCH(int, group);
-    ParamFixture f(groupElement + kFirst + "</parGroup>");
+    QFETCH(int, type);
+    ParamFixture f("<parGroup" + groupName + "><Parameter name=\"p\" type=\"" + typeText + "\"/></parGroup>");
     QCOMPARE(f.def->count(), 1);
     QCOMPARE(int(f.def->at(0).group), group);
+    QCOMPARE(int(f.def->at(0).type), type);
+    QVERIFY(errors().isEmpty());
 }
 
 void TestDALParamDef::simpleChildren_data()
@@ -278,82 +259,69 @@ void TestDALParamDef::listValues_data()
     };
     const QString prefix = "File open failed: ";
 
-    QTest::newRow("step 2 over 0..10") << range("2", "0", "10") << ints({0, 2, 4, 6, 8, 10}) << QStringList();
-    QTest::newRow("1..10 step 4") << range("4", "1", "10") << ints({1, 5, 9}) << QStringList();
-    QTest::newRow("single value") << range("3", "-2", "-2") << ints({-2}) << QStringList();
-    QTest::newRow("descending is empty") << range("1", "10", "0") << ListValues() << QStringList();
-    QTest::newRow("decimal") << range("1", "0.5", "2.5")
-                             << ListValues{{"0.50000", "0.5"}, {"1.50000", "1.5"}, {"2.50000", "2.5"}}
-                             << QStringList();
-    QTest::newRow("decimal six digits") << range("1", "0.25", "1.2")
-                                        << ListValues{{"0.25000", "0.25"}} << QStringList();
-    QTest::newRow("decimal large") << range("1000", "1234567.5", "1235600.0")
-                                   << ListValues{{"1234567.50000", "1.23457e+06"}, {"1235567.50000", "1.23557e+06"}}
-                                   << QStringList();
-    QTest::newRow("decimal descending") << range("1", "2.5", "0.5") << ListValues() << QStringList();
-    QTest::newRow("template")
-        << QByteArray("<Range step=\"1\"><Begin text=\"%1 dBm\">0</Begin><End>2</End></Range>")
-        << ListValues{{"0 dBm", "0"}, {"1 dBm", "1"}, {"2 dBm", "2"}} << QStringList();
-    QTest::newRow("decimal template")
-        << QByteArray("<Range step=\"2\"><Begin text=\"~%1\">1.5</Begin><End>3.5</End></Range>")
-        << ListValues{{"~1.50000", "1.5"}, {"~3.50000", "3.5"}} << QStringList();
-    QTest::newRow("template lowest marker")
-        << QByteArray("<Range step=\"1\"><Begin text=\"%2/%1/%1\">7</Begin><End>7</End></Range>")
-        << ListValues{{"%2/7/7", "7"}} << QStringList();
-    QTest::newRow("template without marker")
-        << QByteArray("<Range step=\"5\"><Begin text=\"100%\">0</Begin><End>5</End></Range>")
-        << ListValues{{"100%", "0"}, {"100%", "5"}} << QStringList();
-    QTest::newRow("values and range in order")
-        << "<Value text=\"Off\">-1</Value>" + range("1", "0", "1") + "<Value text=\"Max\">99</Value>"
-        << ListValues{{"Off", "-1"}, {"0", "0"}, {"1", "1"}, {"Max", "99"}} << QStringList();
-    QTest::newRow("ValueRange is a Value")
-        << QByteArray("<ValueRange text=\"t\">v</ValueRange>") << ListValues{{"t", "v"}} << QStringList();
-    QTest::newRow("each Range expands itself") << range("1", "0", "1") + range("1", "5", "6")
-                                               << ints({0, 1, 5, 6}) << QStringList();
-    QTest::newRow("step 0.5")
-        << range("0.5", "0.5", "2.5") << ListValues() << QStringList{kStepNumeric};
-    QTest::newRow("step 0")
-        << range("0", "0", "10") << ListValues()
-        << QStringList{prefix + "Invalid \"step\" attribute in param_definition.xml. The step must be greater than zero."};
-    QTest::newRow("step -1")
-        << range("-1", "10", "0") << ListValues()
-        << QStringList{prefix + "Invalid \"step\" attribute in param_definition.xml. The step must be greater than zero."};
-    QTest::newRow("no step")
-        << QByteArray("<Range><Begin>0</Begin><End>1</End></Range>") << ListValues()
-        << QStringList{prefix + "The \"step\" attribute is missing for the \"Range\" element in param_definition.xml."};
-    QTest::newRow("step checked before Begin")
-        << QByteArray("<Range step=\"x\"/>") << ListValues() << QStringList{kStepNumeric};
-    QTest::newRow("no Begin, good step")
-        << QByteArray("<Range step=\"1\"><End>1</End></Range>") << ListValues()
-        << QStringList{prefix + "The child element \"Begin\" is missing from a \"Range\" element in param_definition.xml."};
-    QTest::newRow("bad Begin")
-        << range("1", "a", "1") << ListValues()
-        << QStringList{prefix + "Invalid value given for the \"Begin\" element in param_definition.xml. The data must be given as a numeric value."};
-    QTest::newRow("no End")
-        << QByteArray("<Range step=\"1\"><Begin>0</Begin></Range>") << ListValues()
-        << QStringList{prefix + "The child element \"End\" is missing from a \"Range\" element in param_definition.xml."};
-    QTest::newRow("bad End")
-        << range("1", "0.5", "x.5") << ListValues()
-        << QStringList{prefix + "Invalid value given for the \"End\" element in param_definition.xml. The data must be given as a numeric value."};
-    QTest::newRow("mixed forms")
-        << range("1", "0", "2.5") << ListValues()
-        << QStringList{prefix + "The \"Begin\" and \"End\" elements of a \"Range\" element in param_definition.xml must both be integers or both be decimal numbers."};
-    QTest::newRow("too many entries")
-        << range("1", "-2000000000", "2000000000") << ListValues()
-        << QStringList{prefix + "The \"Range\" element in param_definition.xml gives more than 1000000 values."};
-    QTest::newRow("Range-like tag without Range")
-        << QByteArray("<Ranges step=\"1\"/>") << ListValues()
-        << QStringList{prefix + "The \"Range\" tag was not recognized as an DOM Element in param_definition.xml."};
-    QTest::newRow("failed range does not stop the others")
-        << range("1", "0", "1") + range("z", "0", "1") + "<Value text=\"t\">v</Value><Range step=\"1\"/>"
-        << ListValues()
-        << QStringList{kStepNumeric, prefix + "The child element \"Begin\" is missing from a \"Range\" element in param_definition.xml."};
-    QTest::newRow("Value without text")
-        << QByteArray("<Value>1</Value><Range step=\"z\"/>") << ListValues()
-        << QStringList{prefix + "Missing \"text\" attribute for element Value in param_definition.xml"};
-    QTest::newRow("invalid tag")
-        << QByteArray("<Item text=\"a\">1</Item>") << ListValues()
-        << QStringList{prefix + "Invalid tag used for the \"List\" element Item in param_definition.xml"};
+    // Rows that read values and give no message, rows that give messages
+    // and drop the parameter.
+    auto reads = [](const char *name, QByteArray const &children, ListValues const &values) {
+        QTest::newRow(name) << children << values << QStringList();
+    };
+    auto fails = [](const char *name, QByteArray const &children, QStringList const &messages) {
+        QTest::newRow(name) << children << ListValues() << messages;
+    };
+
+    reads("step 2 over 0..10", range("2", "0", "10"), ints({0, 2, 4, 6, 8, 10}));
+    reads("1..10 step 4", range("4", "1", "10"), ints({1, 5, 9}));
+    reads("single value", range("3", "-2", "-2"), ints({-2}));
+    reads("descending is empty", range("1", "10", "0"), ListValues());
+    reads("decimal", range("1", "0.5", "2.5"), {{"0.50000", "0.5"}, {"1.50000", "1.5"}, {"2.50000", "2.5"}});
+    reads("decimal six digits", range("1", "0.25", "1.2"), {{"0.25000", "0.25"}});
+    reads("decimal large", range("1000", "1234567.5", "1235600.0"),
+          {{"1234567.50000", "1.23457e+06"}, {"1235567.50000", "1.23557e+06"}});
+    reads("decimal descending", range("1", "2.5", "0.5"), ListValues());
+    reads("template", "<Range step=\"1\"><Begin text=\"%1 dBm\">0</Begin><End>2</End></Range>",
+          {{"0 dBm", "0"}, {"1 dBm", "1"}, {"2 dBm", "2"}});
+    reads("decimal template", "<Range step=\"2\"><Begin text=\"~%1\">1.5</Begin><End>3.5</End></Range>",
+          {{"~1.50000", "1.5"}, {"~3.50000", "3.5"}});
+    reads("template lowest marker", "<Range step=\"1\"><Begin text=\"%2/%1/%1\">7</Begin><End>7</End></Range>",
+          {{"%2/7/7", "7"}});
+    reads("template without marker", "<Range step=\"5\"><Begin text=\"100%\">0</Begin><End>5</End></Range>",
+          {{"100%", "0"}, {"100%", "5"}});
+    reads("values and range in order",
+          "<Value text=\"Off\">-1</Value>" + range("1", "0", "1") + "<Value text=\"Max\">99</Value>",
+          {{"Off", "-1"}, {"0", "0"}, {"1", "1"}, {"Max", "99"}});
+    reads("ValueRange is a Value", "<ValueRange text=\"t\">v</ValueRange>", {{"t", "v"}});
+    reads("each Range expands itself", range("1", "0", "1") + range("1", "5", "6"), ints({0, 1, 5, 6}));
+
+    const QString stepPositive = prefix + "Invalid \"step\" attribute in param_definition.xml. The step must be greater "
+                                          "than zero.";
+    const QString noBegin = prefix + "The child element \"Begin\" is missing from a \"Range\" element in "
+                                     "param_definition.xml.";
+    fails("step 0.5", range("0.5", "0.5", "2.5"), {kStepNumeric});
+    fails("step 0", range("0", "0", "10"), {stepPositive});
+    fails("step -1", range("-1", "10", "0"), {stepPositive});
+    fails("no step", "<Range><Begin>0</Begin><End>1</End></Range>",
+          {prefix + "The \"step\" attribute is missing for the \"Range\" element in param_definition.xml."});
+    fails("step checked before Begin", "<Range step=\"x\"/>", {kStepNumeric});
+    fails("no Begin, good step", "<Range step=\"1\"><End>1</End></Range>", {noBegin});
+    fails("bad Begin", range("1", "a", "1"), {prefix + "Invalid value given for the \"Begin\" element in "
+                                                       "param_definition.xml. The data must be given as a numeric value."});
+    fails("no End", "<Range step=\"1\"><Begin>0</Begin></Range>",
+          {prefix + "The child element \"End\" is missing from a \"Range\" element in param_definition.xml."});
+    fails("bad End", range("1", "0.5", "x.5"), {prefix + "Invalid value given for the \"End\" element in "
+                                                         "param_definition.xml. The data must be given as a numeric value."});
+    fails("mixed forms", range("1", "0", "2.5"),
+          {prefix + "The \"Begin\" and \"End\" elements of a \"Range\" element in param_definition.xml must both be "
+                    "integers or both be decimal numbers."});
+    fails("too many entries", range("1", "-2000000000", "2000000000"),
+          {prefix + "The \"Range\" element in param_definition.xml gives more than 1000000 values."});
+    fails("Range-like tag without Range", "<Ranges step=\"1\"/>",
+          {prefix + "The \"Range\" tag was not recognized as an DOM Element in param_definition.xml."});
+    fails("failed range does not stop the others",
+          range("1", "0", "1") + range("z", "0", "1") + "<Value text=\"t\">v</Value><Range step=\"1\"/>",
+          {kStepNumeric, noBegin});
+    fails("Value without text", "<Value>1</Value><Range step=\"z\"/>",
+          {prefix + "Missing \"text\" attribute for element Value in param_definition.xml"});
+    fails("invalid tag", "<Item text=\"a\">1</Item>",
+          {prefix + "Invalid tag used for the \"List\" element Item in param_definition.xml"});
 }
 
 void TestDALParamDef::listValues()
@@ -536,6 +504,11 @@ void TestDALParamDef::openFailures()
         const QString message = "File open failed: " + tree.path("vo4725/param_definition.xml");
         QCOMPARE(errors(), QStringList{message});
         QCOMPARE(DALTestAccess::errorText(def), message);
+        // fileExist says so too, in a message of its own.
+        DALCommon::clearErrorList();
+        QVERIFY(!DALParamDef::fileExist("VO4725"));
+        QCOMPARE(errors(), QStringList{"File open failed: The " + tree.path("vo4725/param_definition.xml")
+                                       + " file could not be found!"});
     }
     {
         FixtureTree tree;
@@ -554,10 +527,6 @@ void TestDALParamDef::fileExist()
 {
     FixtureTree tree;
     tree.writeDeviceConfig("VO4725", {"param_definition.xml"});
-    const QString path = tree.path("vo4725/param_definition.xml");
-    QVERIFY(!DALParamDef::fileExist("VO4725"));
-    QCOMPARE(errors(), QStringList{"File open failed: The " + path + " file could not be found!"});
-    DALCommon::clearErrorList();
     QVERIFY(tree.write("vo4725/param_definition.xml", "<x/>"));
     QVERIFY(DALParamDef::fileExist("VO4725"));
     QVERIFY(errors().isEmpty());

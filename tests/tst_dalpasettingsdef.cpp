@@ -1,4 +1,4 @@
-#include "fixturetree.h"
+#include "settingsfixture.h"
 
 #include "DALCommon.h"
 #include "DALDeviceConfig.h"
@@ -6,7 +6,6 @@
 #include "DALRfCmdSettings.h"
 
 #include <QCoreApplication>
-#include <QTranslator>
 #include <QtTest>
 
 namespace {
@@ -30,33 +29,35 @@ QByteArray paFile(QByteArray const &designs, QByteArray const &defaults = "<Defa
     return "<pasettings>" + designs + defaults + "</pasettings>";
 }
 
-// A device whose PA files lie in vo4725/pa, with a command-settings reader
-// that read a minimal categories.xml; the error list is empty afterwards.
-class PaTree
+// Designs P0..P<count-1>, each one range 100..900 of level "pN".
+QByteArray padded(int count)
 {
-public:
-    PaTree()
-    {
-        m_ok = m_tree.writeDeviceConfig(kDevice, {"categories.xml"}, "vo4725/settings")
-               && m_tree.write("vo4725/settings/categories.xml", "<R><Default/></R>");
-        QString device = kDevice;
-        m_cmdSettings = new DALRfCmdSettings(device);
-        m_ok = m_ok && m_cmdSettings->getStatus() == 0;
-        m_tree.mkdir("vo4725/pa");
+    QByteArray xml;
+    for (int i = 0; i < count; ++i) {
+        const QByteArray n = QByteArray::number(i);
+        xml += "<RfDesign name=\"P" + n + "\">" + range("100", "900", entry("p" + n, "1")) + "</RfDesign>";
     }
-    ~PaTree() { delete m_cmdSettings; }
-    bool isValid() const { return m_ok; }
-    bool write(QString const &name, QByteArray const &content) const { return m_tree.write("vo4725/pa/" + name, content); }
-    QString directory() const { return m_tree.path("vo4725/pa"); }
-    DALRfCmdSettings *cmdSettings() const { return m_cmdSettings; }
-    Pa read() const { return Pa(directory(), kDevice, m_cmdSettings, false); }
-    FixtureTree &tree() { return m_tree; }
+    return xml;
+}
 
-private:
-    FixtureTree m_tree;
-    DALRfCmdSettings *m_cmdSettings = nullptr;
-    bool m_ok = false;
-};
+// D twice (the second one's 860..870 never reached), E2 with a range
+// without table and an inverted one.
+const QByteArray kRangeDesigns =
+    "<RfDesign name=\"D\">" + range("863", "870", entry("first", "1")) + range("860", "870", entry("second", "2"))
+    + "</RfDesign><RfDesign name=\"E2\"><FrequencyRange><Min>0</Min><Max>10</Max></FrequencyRange>"
+    + range("60", "40", entry("inverted", "3")) + "</RfDesign>"
+    "<RfDesign name=\"D\">" + range("860", "870", entry("never", "4")) + range("900", "930", entry("later", "5"))
+    + "</RfDesign>";
+
+using HostChange = void (*)(DALPaSettingsDef::PaSettings &);
+
+// The PA files of the device, read from the directory of its categories.xml.
+using PaTree = CmdSettingsTree;
+
+Pa read(PaTree const &tree)
+{
+    return Pa(tree.directory(), kDevice, tree.cmdSettings(), false);
+}
 
 QStringList texts(Pa::PaSettingTable const *table)
 {
@@ -68,18 +69,9 @@ QStringList texts(Pa::PaSettingTable const *table)
     return result;
 }
 
-// Maps every source text to "T<" + text + ">".
-class MarkingTranslator : public QTranslator
-{
-public:
-    QString translate(const char *, const char *sourceText, const char *, int) const override
-    {
-        return QStringLiteral("T<%1>").arg(QString::fromUtf8(sourceText));
-    }
-    bool isEmpty() const override { return false; }
-};
-
 } // namespace
+
+Q_DECLARE_METATYPE(HostChange)
 
 class TestDALPaSettingsDef : public QObject
 {
@@ -89,13 +81,14 @@ private slots:
     void init() { resetLibraryState(); }
 
     void readsMatchingFilesOnly();
-    void failingFileStopsLaterFiles();
     void failureTable_data();
     void failureTable();
     void numbers_data();
     void numbers();
     void rangeSelection_data();
     void rangeSelection();
+    void hostChangesAreFollowed_data();
+    void hostChangesAreFollowed();
     void commandsAndOptions();
     void nullCommandSettings();
     void deviceConfigDirectory();
@@ -112,7 +105,7 @@ void TestDALPaSettingsDef::readsMatchingFilesOnly()
     QVERIFY(tree.write("other.xml", "not xml"));
     QVERIFY(tree.write(".pasettings_hidden.xml", "not xml"));
     QVERIFY(tree.write("pasettings_dir.xml/x", "y"));
-    Pa pa = tree.read();
+    Pa pa = read(tree);
     QVERIFY(DALCommon::getErrorList().isEmpty());
     QVERIFY(pa.getPaSettingsFile("PASETTINGS.XML"));
     QCOMPARE(pa.getPaSettingsFile("pasettings.xml")->rfDesigns.at(0).name, QString("A"));
@@ -122,22 +115,6 @@ void TestDALPaSettingsDef::readsMatchingFilesOnly()
     QVERIFY(!pa.getPaSettingsFile("other.xml"));
     QCOMPARE(DALCommon::getErrorList(),
              QStringList{"Configuration parameter error: File does not exists, filename: other.xml"});
-}
-
-void TestDALPaSettingsDef::failingFileStopsLaterFiles()
-{
-    PaTree tree;
-    QVERIFY(tree.write("pasettings.xml", paFile("")));
-    QVERIFY(tree.write("pasettings_a.xml", paFile("<RfDesign name=\"A\"/>", "")));
-    QVERIFY(tree.write("pasettings_b.xml", paFile("")));
-    Pa pa = tree.read();
-    QCOMPARE(DALCommon::getErrorList(),
-             QStringList{"File open failed: Default PA table missing: pasettings_a.xml"});
-    QVERIFY(pa.getPaSettingsFile("pasettings.xml"));
-    QVERIFY(!pa.getPaSettingsFile("pasettings_a.xml"));
-    QVERIFY(!pa.getPaSettingsFile("pasettings_b.xml"));
-    QCOMPARE(DALCommon::getErrorList().last(),
-             QString("Configuration parameter error: File does not exists, filename: pasettings_b.xml"));
 }
 
 void TestDALPaSettingsDef::failureTable_data()
@@ -175,6 +152,7 @@ void TestDALPaSettingsDef::failureTable_data()
     QTest::newRow("Field without name")
         << paFile("", "<DefaultPaTable>" + entry("t", "1", "<Command name=\"C\"><Field>1</Field></Command>") + "</DefaultPaTable>")
         << QStringList{"File open failed: Missing \"name\" attribute for element Field in pasettings_a.xml"};
+    // A failing file stops the reading of the files after it.
     QTest::newRow("no DefaultPaTable, designs valid")
         << paFile("<RfDesign>" + range("1", "9", entry("t", "1")) + "</RfDesign>", "")
         << QStringList{"File open failed: Default PA table missing: pasettings_a.xml"};
@@ -188,7 +166,7 @@ void TestDALPaSettingsDef::failureTable()
     QVERIFY(tree.write("pasettings.xml", paFile("")));
     QVERIFY(tree.write("pasettings_a.xml", content));
     QVERIFY(tree.write("pasettings_b.xml", paFile("")));
-    Pa pa = tree.read();
+    Pa pa = read(tree);
     QCOMPARE(DALCommon::getErrorList(), messages);
     QVERIFY(pa.getPaSettingsFile("pasettings.xml"));
     QVERIFY(!pa.getPaSettingsFile("pasettings_a.xml"));
@@ -220,7 +198,7 @@ void TestDALPaSettingsDef::numbers()
     PaTree tree;
     QVERIFY(tree.write("pasettings.xml", paFile("<RfDesign name=\"D\">" + range("65537", "70000", entry("t", value, extra))
                                                 + "</RfDesign>")));
-    Pa pa = tree.read();
+    Pa pa = read(tree);
     QVERIFY(DALCommon::getErrorList().isEmpty());
     Pa::FrequencyRange &r = pa.getPaSettingsFile("pasettings.xml")->rfDesigns[0].frequencyRanges[0];
     QCOMPARE(uint(r.min), 1u);
@@ -248,25 +226,65 @@ void TestDALPaSettingsDef::rangeSelection_data()
     QTest::newRow("file name case") << "PaSettings.XML" << "D" << 861 << QStringList{"second"};
 }
 
+// The same answers after many other designs: a long list answers as a walk.
 void TestDALPaSettingsDef::rangeSelection()
 {
     QFETCH(QString, file);
     QFETCH(QString, design);
     QFETCH(int, frequency);
     QFETCH(QStringList, table);
+    for (const int padding : {0, 40}) {
+        PaTree tree;
+        QVERIFY(tree.write("pasettings.xml", paFile(padded(padding) + kRangeDesigns)));
+        Pa pa = read(tree);
+        QVERIFY(DALCommon::getErrorList().isEmpty());
+        Pa::PaSettingTable *found = pa.getPaSettingTable(file, design, static_cast<unsigned short>(frequency));
+        QVERIFY(found);
+        QCOMPARE(texts(found), table);
+        QVERIFY(DALCommon::getErrorList().isEmpty());
+    }
+}
+
+void TestDALPaSettingsDef::hostChangesAreFollowed_data()
+{
+    QTest::addColumn<HostChange>("change");
+    QTest::addColumn<QString>("design");
+    QTest::addColumn<QString>("level");
+    // Designs P0..P39 (level pN), D, E2, D: see kRangeDesigns.
+    QTest::newRow("first of a name renamed away")
+        << HostChange([](Pa::PaSettings &f) { f.rfDesigns[40].name = "gone"; }) << "D" << "never";
+    QTest::newRow("earlier design renamed to a later name")
+        << HostChange([](Pa::PaSettings &f) { f.rfDesigns[3].name = "D"; }) << "D" << "p3";
+    QTest::newRow("earlier design renamed to a unique name")
+        << HostChange([](Pa::PaSettings &f) { f.rfDesigns[3].name = "P39"; }) << "P39" << "p3";
+    QTest::newRow("design renamed to a new name")
+        << HostChange([](Pa::PaSettings &f) { f.rfDesigns[39].name = "new"; }) << "new" << "p39";
+    QTest::newRow("design appended")
+        << HostChange([](Pa::PaSettings &f) { f.rfDesigns.append(f.rfDesigns.at(5)); f.rfDesigns.last().name = "Z"; })
+        << "Z" << "p5";
+    QTest::newRow("designs removed in front")
+        << HostChange([](Pa::PaSettings &f) { f.rfDesigns.erase(f.rfDesigns.begin(), f.rfDesigns.begin() + 41); })
+        << "D" << "never";
+}
+
+// The records are open to the host: lookups in a long list follow its
+// changes, whether or not the file had been looked up before.
+void TestDALPaSettingsDef::hostChangesAreFollowed()
+{
+    QFETCH(HostChange, change);
+    QFETCH(QString, design);
+    QFETCH(QString, level);
     PaTree tree;
-    QVERIFY(tree.write("pasettings.xml", paFile(
-        "<RfDesign name=\"D\">" + range("863", "870", entry("first", "1")) + range("860", "870", entry("second", "2"))
-        + "</RfDesign><RfDesign name=\"E2\"><FrequencyRange><Min>0</Min><Max>10</Max></FrequencyRange>"
-        + range("60", "40", entry("inverted", "3")) + "</RfDesign>"
-        "<RfDesign name=\"D\">" + range("860", "870", entry("never", "4")) + range("900", "930", entry("later", "5"))
-        + "</RfDesign>")));
-    Pa pa = tree.read();
-    QVERIFY(DALCommon::getErrorList().isEmpty());
-    Pa::PaSettingTable *found = pa.getPaSettingTable(file, design, static_cast<unsigned short>(frequency));
-    QVERIFY(found);
-    QCOMPARE(texts(found), table);
-    QVERIFY(DALCommon::getErrorList().isEmpty());
+    QVERIFY(tree.write("pasettings.xml", paFile(padded(40) + kRangeDesigns)));
+    for (const bool lookedUpBefore : {false, true}) {
+        Pa pa = read(tree);
+        if (lookedUpBefore)
+            QCOMPARE(texts(pa.getPaSettingTable("pasettings.xml", "D", 865)), QStringList{"first"});
+        Pa::PaSettings *file = pa.getPaSettingsFile("pasettings.xml");
+        QVERIFY(file);
+        change(*file);
+        QCOMPARE(texts(pa.getPaSettingTable("pasettings.xml", design, 865)), QStringList{level});
+    }
 }
 
 void TestDALPaSettingsDef::commandsAndOptions()
@@ -276,7 +294,7 @@ void TestDALPaSettingsDef::commandsAndOptions()
         + entry("14 dBm", "1", "<Command name=\"CMD_PROP_RADIO_SETUP\"><Field name=\"txPower\">0xA63F</Field></Command>"
                                "<Option name=\"a\">1</Option><Wrap><Option name=\"b\">x</Option></Wrap>")
         + entry("14 dBm", "2", "<Command name=\"OTHER\"/>") + "</DefaultPaTable>")));
-    Pa pa = tree.read();
+    Pa pa = read(tree);
     QVERIFY(DALCommon::getErrorList().isEmpty());
     Pa::PaSettingTable *table = pa.getPaSettingTable("pasettings.xml", "none", 1);
     QCOMPARE(table->paSettings.at(0).options, (QStringList{"a=1", "b=x"}));
@@ -320,7 +338,7 @@ void TestDALPaSettingsDef::deviceConfigDirectory()
     {
         PaTree tree;
         QVERIFY(tree.write("pasettings.xml", paFile("<RfDesign name=\"mapped\"/>")));
-        QVERIFY(tree.tree().writeDeviceConfig(kDevice, {"categories.xml", "pasettings.xml"}, "vo4725/pa"));
+        QVERIFY(tree.tree().writeDeviceConfig(kDevice, {"categories.xml", "pasettings.xml"}, "vo4725"));
         DALDeviceConfig::deleteInstance();
         Pa pa("/ignored/directory", kDevice, tree.cmdSettings(), true);
         QVERIFY(DALCommon::getErrorList().isEmpty());
@@ -337,9 +355,10 @@ void TestDALPaSettingsDef::deviceConfigDirectory()
 void TestDALPaSettingsDef::copiesOwnTheirRecords()
 {
     PaTree tree;
-    QVERIFY(tree.write("pasettings.xml", paFile("<RfDesign name=\"D\">" + range("1", "9", entry("in", "1")) + "</RfDesign>")));
+    QVERIFY(tree.write("pasettings.xml", paFile(padded(40) + "<RfDesign name=\"D\">" + range("1", "9", entry("in", "1"))
+                                                + "</RfDesign>")));
     QVERIFY(tree.write("pasettings_b.xml", paFile("")));
-    auto *original = new Pa(tree.read());
+    auto *original = new Pa(read(tree));
     Pa copy(*original);
     Pa assigned(tree.directory() + "/none", kDevice, nullptr, false);
     assigned = *original;
@@ -364,7 +383,7 @@ void TestDALPaSettingsDef::messagesAreTranslated()
                                                 + "</DefaultPaTable>")));
     MarkingTranslator translator;
     QVERIFY(QCoreApplication::installTranslator(&translator));
-    Pa pa = tree.read();
+    Pa pa = read(tree);
     pa.getPaSettingsFile("x.xml");
     QCoreApplication::removeTranslator(&translator);
     // Translated before the arguments are filled in.

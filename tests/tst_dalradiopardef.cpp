@@ -53,7 +53,6 @@ private slots:
     void definitionsInOrder();
     void positions_data();
     void positions();
-    void laterFieldOfSameNameWins();
     void failures();
     void copiesShareFieldsSafely();
 };
@@ -76,6 +75,13 @@ void TestDALRadioParDef::definitionsInOrder()
     RadioFixture none("<Other/>");
     QCOMPARE(DALTestAccess::status(*none.def), 0);
     QVERIFY(none.def->getDefinitions().radioPars.isEmpty());
+
+    // A later field of a name replaces the earlier one.
+    RadioFixture later("<RadioPar name=\"r\"><field name=\"x\"><position>1</position></field>"
+                         "<field name=\"x\"><position>2</position></field><field><position>z</position></field></RadioPar>");
+    QCOMPARE(DALCommon::getErrorList(), QStringList{invalid("")});
+    const DALRadioParDef::RadioParDef &def = later.def->getDefinitions().radioPars.at(0);
+    QCOMPARE(describe(def), (QStringList{"=0", "x=2"}));
 }
 
 void TestDALRadioParDef::positions_data()
@@ -108,15 +114,6 @@ void TestDALRadioParDef::positions()
     QCOMPARE(DALCommon::getErrorList(), recorded ? QStringList{invalid("f")} : QStringList());
     const DALRadioParDef::RadioParDef &def = f.def->getDefinitions().radioPars.at(0);
     QCOMPARE(describe(def), (QStringList{"f=" + QString::number(expected), "g=9"}));
-}
-
-void TestDALRadioParDef::laterFieldOfSameNameWins()
-{
-    RadioFixture f("<RadioPar name=\"r\"><field name=\"x\"><position>1</position></field>"
-                   "<field name=\"x\"><position>2</position></field><field><position>z</position></field></RadioPar>");
-    QCOMPARE(DALCommon::getErrorList(), QStringList{invalid("")});
-    const DALRadioParDef::RadioParDef &def = f.def->getDefinitions().radioPars.at(0);
-    QCOMPARE(describe(def), (QStringList{"=0", "x=2"}));
 }
 
 void TestDALRadioParDef::failures()

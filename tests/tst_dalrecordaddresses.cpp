@@ -1,7 +1,7 @@
 // Pointers and references that readers hand out into their records keep
 // pointing at the same records, with the same contents, when the reader is
 // copied or assigned and the copy is changed and destroyed.
-#include "fixturetree.h"
+#include "settingsfixture.h"
 
 #include "DALCommon.h"
 #include "DALDeviceDef.h"
@@ -90,10 +90,7 @@ void checkAccessor(Accessor<Object, Record> const &accessor)
 
 QString commandText(DALRfCmdSettings::Command const &command)
 {
-    QString text = command.name;
-    for (const DALRfCmdSettings::CmdField &field : command.fields)
-        text += QLatin1Char(' ') + field.name + QLatin1Char('=') + field.value;
-    return text;
+    return describe({command}).join(QString());
 }
 
 void renameCommand(DALRfCmdSettings::Command &command)

@@ -64,7 +64,6 @@ private slots:
     void missingOrBrokenFile_data();
     void missingOrBrokenFile();
     void nestedElementsAtAnyDepth();
-    void fileExist();
     void copiesOwnNoDocument();
 
 private:
@@ -102,38 +101,27 @@ void TestDALRfCmdDef::fullLayout()
     QCOMPARE(groups[0].name, QString("Setup"));
     const DALRfCmdDef::RfCommandDefinition &cmd = groups[0].definitions.value(0);
     QCOMPARE(cmd.name, QString("CMD_SETUP"));
-    QCOMPARE(cmd.id, quint16(0x3807));
-    QCOMPARE(cmd.size, quint8(9));
+    QCOMPARE((QList<int>{cmd.id, cmd.size}), (QList<int>{0x3807, 9}));
     // The first Description below the command is the pointer field's.
     QCOMPARE(cmd.description, QString("Next operation"));
     QCOMPARE(fieldNames(cmd), (QStringList{"commandNo", "status", "pNextOp", "config"}));
 
     const DALRfCmdDef::Field &ptr = cmd.fields[2];
-    QCOMPARE(ptr.byteOffset, quint8(4));
-    QCOMPARE(ptr.byteLength, quint8(4));
-    QCOMPARE(ptr.type, QString("pointer"));
-    QCOMPARE(ptr.ptrOffset, quint8(4));
-    QCOMPARE(ptr.ptrType, QString("rfc_op_t"));
-    QCOMPARE(ptr.ptrName, QString("next"));
-    QCOMPARE(ptr.access, QString("rw"));
+    QCOMPARE((QList<int>{ptr.byteOffset, ptr.byteLength, ptr.ptrOffset}), (QList<int>{4, 4, 4}));
+    QCOMPARE((QStringList{ptr.type, ptr.ptrType, ptr.ptrName, ptr.access}),
+             (QStringList{"pointer", "rfc_op_t", "next", "rw"}));
     QCOMPARE(cmd.fields[1].type, QString());
 
     const DALRfCmdDef::Field &config = cmd.fields[3];
     QCOMPARE(config.bitfields.size(), 2);
     const DALRfCmdDef::Bitfield &mode = config.bitfields[0];
-    QCOMPARE(mode.name, QString("mode"));
-    QCOMPARE(mode.bitOffset, quint8(0));
-    QCOMPARE(mode.bitLength, quint8(3));
-    QCOMPARE(mode.description, QString("Mode"));
-    QCOMPARE(mode.access, QString("w"));
-    QCOMPARE(mode.listItems.size(), 2);
-    QCOMPARE(mode.listItems[0].value, QString("0x0"));
-    QCOMPARE(mode.listItems[0].text, QString("Off"));
-    QCOMPARE(mode.listItems[1].text, QString());
+    QCOMPARE((QStringList{mode.name, mode.description, mode.access}), (QStringList{"mode", "Mode", "w"}));
+    QCOMPARE((QList<int>{mode.bitOffset, mode.bitLength, int(mode.listItems.size())}), (QList<int>{0, 3, 2}));
+    QCOMPARE((QStringList{mode.listItems[0].value, mode.listItems[0].text, mode.listItems[1].text}),
+             (QStringList{"0x0", "Off", ""}));
     // Only the exact type "List" carries items.
     QCOMPARE(config.bitfields[1].name, QString());
-    QCOMPARE(config.bitfields[1].bitOffset, quint8(3));
-    QCOMPARE(config.bitfields[1].bitLength, quint8(5));
+    QCOMPARE((QList<int>{config.bitfields[1].bitOffset, config.bitfields[1].bitLength}), (QList<int>{3, 5}));
     QVERIFY(config.bitfields[1].listItems.isEmpty());
 }
 
@@ -322,6 +310,7 @@ void TestDALRfCmdDef::missingOrBrokenFile()
     DALRfCmdDef def(device);
     QVERIFY(def.getRfCommandGroups().groups.isEmpty());
     QCOMPARE(DALCommon::getErrorList().size(), 1);
+    QCOMPARE(DALRfCmdDef::fileExist("VO4725"), setup == "malformed");
     const QString path = QFileInfo(tree.path("vo4725/rf_command_definitions.xml")).absoluteFilePath();
     const QString error = DALCommon::getLatestError();
     if (setup == "nodir")
@@ -359,16 +348,6 @@ void TestDALRfCmdDef::nestedElementsAtAnyDepth()
     QCOMPARE(cmd.fields[2].description, QString());
     QVERIFY(cmd.fields[2].bitfields.isEmpty());
     QCOMPARE(groups.value(1).definitions.value(0).fields.size(), depth);
-}
-
-void TestDALRfCmdDef::fileExist()
-{
-    FixtureTree tree;
-    QVERIFY(!DALRfCmdDef::fileExist("VO4725"));
-    tree.writeDeviceConfig("VO4725", {"rf_command_definitions.xml"});
-    QVERIFY(!DALRfCmdDef::fileExist("VO4725"));
-    tree.write("vo4725/rf_command_definitions.xml", "<RfCommands/>");
-    QVERIFY(DALRfCmdDef::fileExist("VO4725"));
 }
 
 void TestDALRfCmdDef::copiesOwnNoDocument()

@@ -1,10 +1,8 @@
-#include "commandnames.h"
-#include "fixturetree.h"
+#include "settingsfixture.h"
 
 #include "DALCommon.h"
 #include "DALRfCmdSettings.h"
 
-#include <QFileInfo>
 #include <QtTest>
 
 namespace {
@@ -48,19 +46,6 @@ QByteArray settingXml(QByteArray const &body)
     return "<RfCommandSettings><setting>" + body + "</setting></RfCommandSettings>";
 }
 
-QByteArray commandXml(QByteArray const &name, QByteArray const &fields)
-{
-    return "<Command name=\"" + name + "\">" + fields + "</Command>";
-}
-
-QStringList fieldTexts(Settings::Command const &command)
-{
-    QStringList result;
-    for (const Settings::CmdField &field : command.fields)
-        result.append(field.name + "=" + field.value + (field.tfOverride ? "" : "!"));
-    return result;
-}
-
 QStringList categoryNames(DALRfCmdSettings &settings)
 {
     QStringList result;
@@ -89,12 +74,10 @@ private slots:
     void defaultElement_data();
     void defaultElement();
     void readsWholeSetting();
-    void severalSettingElementsMakeOneRecord();
-    void settingTagIsCaseSensitive();
+    void settingElements();
     void tfOverrideFlag_data();
     void tfOverrideFlag();
-    void overrideBlocksAndMap();
-    void fieldsNeedDirectChild();
+    void commandChildren();
     void failureTable_data();
     void failureTable();
     void sharedFilesReadAsIfReadEachTime();
@@ -106,8 +89,7 @@ void TestDALRfCmdSettings::noDirectoryForCategories()
 {
     FixtureTree tree;
     QVERIFY(tree.writeDeviceConfig(kDevice, {"pasettings.xml"}));
-    QString device = kDevice;
-    DALRfCmdSettings settings(device);
+    DALRfCmdSettings settings = readCmdSettings();
     QCOMPARE(settings.getStatus(), -1);
     QCOMPARE(DALCommon::getErrorList(),
              QStringList{"Configuration parameter error: Failed to find path to categories.xml for device: VO4725"});
@@ -132,8 +114,7 @@ void TestDALRfCmdSettings::categoriesFileFailures()
     QVERIFY(tree.isValid());
     if (exists)
         QVERIFY(tree.write("categories.xml", "<RfCommandSettings><Default>"));
-    QString device = kDevice;
-    DALRfCmdSettings settings(device);
+    DALRfCmdSettings settings = readCmdSettings();
     QCOMPARE(settings.getStatus(), status);
     QCOMPARE(DALCommon::getErrorList().size(), 1);
     QVERIFY(DALCommon::getErrorList().first().startsWith(prefix + tree.absolute("categories.xml")));
@@ -167,8 +148,7 @@ void TestDALRfCmdSettings::defaultElement()
     SettingsTree tree;
     QVERIFY(tree.write("categories.xml", categoriesXml(category("C1", {"s1.xml"}), defaults)));
     QVERIFY(tree.write("s1.xml", settingXml("<Name>one</Name>")));
-    QString device = kDevice;
-    DALRfCmdSettings settings(device);
+    DALRfCmdSettings settings = readCmdSettings();
     QCOMPARE(settings.getStatus(), status);
     QCOMPARE(settings.getRfCategories().defCategory, defCategory);
     QCOMPARE(settings.getRfCategories().defSetting, defSetting);
@@ -200,8 +180,7 @@ void TestDALRfCmdSettings::readsWholeSetting()
     QVERIFY(tree.write("tf/prx.xml", "<X><Y>" + commandXml("CMD_RX", "") + "</Y></X>"));
     QVERIFY(tree.write("s2.xml", settingXml("<Frequency>915</Frequency>")));
 
-    QString device = kDevice;
-    DALRfCmdSettings settings(device);
+    DALRfCmdSettings settings = readCmdSettings();
     QCOMPARE(settings.getStatus(), 0);
     QVERIFY(DALCommon::getErrorList().isEmpty());
     Settings::RfCategories &all = settings.getRfCategories();
@@ -212,66 +191,48 @@ void TestDALRfCmdSettings::readsWholeSetting()
     QCOMPARE(c1.description, QString("First"));
     QCOMPARE(c1.settings.size(), 1); // only direct "Setting" children
     const Settings::CmdSetting &one = c1.settings.at(0);
-    QCOMPARE(one.fileName, QString("sub/One.XML"));
-    QCOMPARE(one.options, QString("a=1"));
-    QCOMPARE(one.name, QString("One"));
-    QCOMPARE(one.description, QString("The first"));
-    QCOMPARE(one.frequency, QString(" 868.5 "));
-    QCOMPARE(one.patch.define, QString("DEF"));
-    QCOMPARE(one.patch.cpe, QString("cpe"));
-    QCOMPARE(one.patch.mce, QString("mce"));
-    QCOMPARE(one.patch.rfe, QString());
+    QCOMPARE((QStringList{one.fileName, one.options, one.name, one.description, one.frequency}),
+             (QStringList{"sub/One.XML", "a=1", "One", "The first", " 868.5 "}));
+    QCOMPARE((QStringList{one.patch.define, one.patch.cpe, one.patch.mce, one.patch.rfe}),
+             (QStringList{"DEF", "cpe", "mce", ""}));
     QVERIFY(one.writeCustoms.isEmpty());
     QCOMPARE(commandNames(one.commands), (QStringList{"CMD_A", "CMD_B"}));
-    QCOMPARE(one.commands.at(0).function, QString("setup"));
-    QCOMPARE(one.commands.at(1).function, QString());
+    QCOMPARE(one.commands.at(0).function + "|" + one.commands.at(1).function, QString("setup|"));
     QCOMPARE(fieldTexts(one.commands.at(0)), (QStringList{"f1=1", "f2=2"}));
     QCOMPARE(commandNames(one.contTx), QStringList{"CMD_TX"});
     QCOMPARE(fieldTexts(one.contTx.at(0)), QStringList{"t=9"});
-    QVERIFY(one.contRx.isEmpty());
-    QVERIFY(one.packetTx.isEmpty());
+    QVERIFY(one.contRx.isEmpty() && one.packetTx.isEmpty());
     QCOMPARE(commandNames(one.packetRx), QStringList{"CMD_RX"});
 
     const Settings::RfCategory &c2 = all.categories.at(1);
-    QCOMPARE(c2.name, QString());
-    QCOMPARE(c2.settings.at(0).fileName, QString("s2.xml"));
-    QCOMPARE(c2.settings.at(0).frequency, QString("915"));
-    QCOMPARE(c2.settings.at(0).options, QString());
+    QCOMPARE((QStringList{c2.name, c2.settings.at(0).fileName, c2.settings.at(0).frequency, c2.settings.at(0).options}),
+             (QStringList{"", "s2.xml", "915", ""}));
 }
 
-void TestDALRfCmdSettings::severalSettingElementsMakeOneRecord()
+// Every "setting" element of a file adds to one record; the tag is case
+// sensitive in the setting file and in categories.xml.
+void TestDALRfCmdSettings::settingElements()
 {
     SettingsTree tree;
-    QVERIFY(tree.write("categories.xml", categoriesXml(category("C1", {"s1.xml"}))));
+    QVERIFY(tree.write("categories.xml", categoriesXml(category("C1", {"s1.xml"}) + category("C2", {"s2.xml"})
+                                                       + "<Category><Name>C3</Name><setting>s1.xml</setting></Category>")));
     QVERIFY(tree.write("s1.xml",
         "<R><setting><Name>first</Name><Description>d1</Description>" + commandXml("A", "") + "</setting>"
         "<setting><Name>second</Name>" + commandXml("B", "") + "</setting></R>"));
-    QString device = kDevice;
-    DALRfCmdSettings settings(device);
+    QVERIFY(tree.write("s2.xml", "<R><Setting><Name>x</Name>" + commandXml("A", "") + "</Setting></R>"));
+    DALRfCmdSettings settings = readCmdSettings();
     QCOMPARE(settings.getStatus(), 0);
-    const QList<Settings::CmdSetting> &list = settings.getRfCategories().categories.at(0).settings;
-    QCOMPARE(list.size(), 1);
-    QCOMPARE(list.at(0).name, QString("second"));
-    QCOMPARE(list.at(0).description, QString("d1"));
-    QCOMPARE(commandNames(list.at(0).commands), (QStringList{"A", "B"}));
-}
-
-void TestDALRfCmdSettings::settingTagIsCaseSensitive()
-{
-    SettingsTree tree;
-    QVERIFY(tree.write("categories.xml", categoriesXml(category("C1", {"s1.xml"}) +
-                                                       "<Category><Name>C2</Name><setting>s1.xml</setting></Category>")));
-    QVERIFY(tree.write("s1.xml", "<R><Setting><Name>x</Name>" + commandXml("A", "") + "</Setting></R>"));
-    QString device = kDevice;
-    DALRfCmdSettings settings(device);
-    QCOMPARE(settings.getStatus(), 0);
-    QCOMPARE(settings.getRfCategories().categories.size(), 2);
-    const QList<Settings::CmdSetting> &list = settings.getRfCategories().categories.at(0).settings;
-    QCOMPARE(list.size(), 1);
-    QCOMPARE(list.at(0).fileName, QString());
-    QCOMPARE(list.at(0).name, QString());
-    QVERIFY(list.at(0).commands.isEmpty());
-    QVERIFY(settings.getRfCategories().categories.at(1).settings.isEmpty());
+    const QList<Settings::RfCategory> &all = settings.getRfCategories().categories;
+    QCOMPARE(all.size(), 3);
+    QCOMPARE(all.at(0).settings.size(), 1);
+    const Settings::CmdSetting &one = all.at(0).settings.at(0);
+    QCOMPARE(one.name + "|" + one.description, QString("second|d1"));
+    QCOMPARE(commandNames(one.commands), (QStringList{"A", "B"}));
+    QCOMPARE(all.at(1).settings.size(), 1);
+    const Settings::CmdSetting &cleared = all.at(1).settings.at(0);
+    QCOMPARE(cleared.fileName + cleared.name, QString());
+    QVERIFY(cleared.commands.isEmpty());
+    QVERIFY(all.at(2).settings.isEmpty());
 }
 
 void TestDALRfCmdSettings::tfOverrideFlag_data()
@@ -280,11 +241,9 @@ void TestDALRfCmdSettings::tfOverrideFlag_data()
     QTest::addColumn<bool>("flag");
     QTest::newRow("absent") << QByteArray() << true;
     QTest::newRow("no") << QByteArray(" tfOverride=\"no\"") << false;
-    QTest::newRow("No") << QByteArray(" tfOverride=\"No\"") << false;
     QTest::newRow("NO") << QByteArray(" tfOverride=\"NO\"") << false;
     QTest::newRow("false") << QByteArray(" tfOverride=\"false\"") << true;
     QTest::newRow("padded") << QByteArray(" tfOverride=\" no\"") << true;
-    QTest::newRow("empty") << QByteArray(" tfOverride=\"\"") << true;
     QTest::newRow("yes") << QByteArray(" tfOverride=\"yes\"") << true;
 }
 
@@ -295,81 +254,68 @@ void TestDALRfCmdSettings::tfOverrideFlag()
     SettingsTree tree;
     QVERIFY(tree.write("categories.xml", categoriesXml(category("C1", {"s1.xml"}))));
     QVERIFY(tree.write("s1.xml", settingXml(commandXml("A", "<Field name=\"f\"" + attribute + ">v</Field>"))));
-    QString device = kDevice;
-    DALRfCmdSettings settings(device);
+    DALRfCmdSettings settings = readCmdSettings();
     QCOMPARE(settings.getStatus(), 0);
     const Settings::CmdField field = settings.getRfCategories().categories.at(0).settings.at(0).commands.at(0).fields.at(0);
     QCOMPARE(field.tfOverride, flag);
     QCOMPARE(field.value, QString("v"));
 }
 
-void TestDALRfCmdSettings::overrideBlocksAndMap()
+// Override blocks and their map; fields and blocks only as direct children.
+void TestDALRfCmdSettings::commandChildren()
 {
     SettingsTree tree;
     QVERIFY(tree.write("categories.xml", categoriesXml(category("C1", {"s1.xml"}))));
     QVERIFY(tree.write("s1.xml", settingXml(
         "<Command name=\"A\"><OverrideField name=\"A\"><Block>x</Block><Block>y</Block></OverrideField>"
         "<OverrideField name=\"B\"><Block>z</Block></OverrideField>"
-        "<OverrideField><Block>x</Block></OverrideField></Command>")));
-    QString device = kDevice;
-    DALRfCmdSettings settings(device);
-    QCOMPARE(settings.getStatus(), 0);
-    Settings::Command command = settings.getRfCategories().categories.at(0).settings.at(0).commands.at(0);
-    // A nameless OverrideField files its blocks under the name read before.
-    QCOMPARE(command.overrideField.blocks, (QStringList{"x", "y", "z", "x"}));
-    QCOMPARE(command.overrideField.name, QString("B"));
-    QCOMPARE(command.overrideField.overrideMap.getFieldNames(), (QStringList{"A", "B"}));
-    QCOMPARE(command.overrideField.overrideMap.getIndexes("A"), (QList<int>{0, 1}));
-    QCOMPARE(command.overrideField.overrideMap.getIndexes("B"), (QList<int>{2, 3}));
-}
-
-void TestDALRfCmdSettings::fieldsNeedDirectChild()
-{
-    SettingsTree tree;
-    QVERIFY(tree.write("categories.xml", categoriesXml(category("C1", {"s1.xml"}))));
-    QVERIFY(tree.write("s1.xml", settingXml(
-        commandXml("Wrapped", "<Wrap><Field name=\"f\">1</Field><OverrideField name=\"o\"><Block>b</Block></OverrideField></Wrap>")
+        "<OverrideField><Block>x</Block></OverrideField></Command>"
+        + commandXml("Wrapped", "<Wrap><Field name=\"f\">1</Field><OverrideField name=\"o\"><Block>b</Block></OverrideField></Wrap>")
         + commandXml("Mixed", "<Wrap><Field name=\"deep\">1</Field></Wrap><Field name=\"top\">2</Field>"))));
-    QString device = kDevice;
-    DALRfCmdSettings settings(device);
+    DALRfCmdSettings settings = readCmdSettings();
     QCOMPARE(settings.getStatus(), 0);
     const QList<Settings::Command> commands = settings.getRfCategories().categories.at(0).settings.at(0).commands;
-    QCOMPARE(commandNames(commands), (QStringList{"Wrapped", "Mixed"}));
-    QVERIFY(commands.at(0).fields.isEmpty());
-    QVERIFY(commands.at(0).overrideField.blocks.isEmpty());
-    QCOMPARE(fieldTexts(commands.at(1)), (QStringList{"deep=1", "top=2"}));
+    QCOMPARE(commandNames(commands), (QStringList{"A", "Wrapped", "Mixed"}));
+    // A nameless OverrideField files its blocks under the name read before.
+    Settings::OverrideField overrides = commands.at(0).overrideField;
+    QCOMPARE(overrides.blocks, (QStringList{"x", "y", "z", "x"}));
+    QCOMPARE(overrides.name, QString("B"));
+    QCOMPARE(overrides.overrideMap.getFieldNames(), (QStringList{"A", "B"}));
+    QCOMPARE(overrides.overrideMap.getIndexes("A"), (QList<int>{0, 1}));
+    QCOMPARE(overrides.overrideMap.getIndexes("B"), (QList<int>{2, 3}));
+    QVERIFY(commands.at(1).fields.isEmpty());
+    QVERIFY(commands.at(1).overrideField.blocks.isEmpty());
+    QCOMPARE(fieldTexts(commands.at(2)), (QStringList{"deep=1", "top=2"}));
 }
 
 void TestDALRfCmdSettings::failureTable_data()
 {
     QTest::addColumn<QByteArray>("badSetting");
-    QTest::addColumn<bool>("writeTf");
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("message");
 
-    QTest::newRow("setting file missing") << QByteArray() << true << 1 << QString("File open failed: {bad}");
-    QTest::newRow("setting file malformed") << QByteArray("<setting>") << true << 2 << QString("XML DOM parse failed: {bad}, line 1: \n");
+    QTest::newRow("setting file missing") << QByteArray() << 1 << QString("File open failed: {bad}");
+    QTest::newRow("setting file malformed") << QByteArray("<setting>") << 2 << QString("XML DOM parse failed: {bad}, line 1: \n");
     QTest::newRow("command without name")
         << settingXml(commandXml("A", "") + "<Command><Field name=\"f\"/></Command>" + commandXml("C", ""))
-        << true << -1 << missingName("Command", "bad.xml");
+        << -1 << missingName("Command", "bad.xml");
     QTest::newRow("field without name")
         << settingXml(commandXml("A", "<Field name=\"f\">1</Field><Field>2</Field>"))
-        << true << -1 << missingName("Field", "bad.xml");
+        << -1 << missingName("Field", "bad.xml");
     QTest::newRow("test-function file missing")
-        << settingXml("<TestFunc><ContTX>tf/none.xml</ContTX></TestFunc>") << true << 1
+        << settingXml("<TestFunc><ContTX>tf/none.xml</ContTX></TestFunc>") << 1
         << QString("File open failed: {tf}");
     QTest::newRow("bad command in test-function file")
-        << settingXml("<TestFunc><ContRX>tf/bad_tf.xml</ContRX></TestFunc>") << true << -1
+        << settingXml("<TestFunc><ContRX>tf/bad_tf.xml</ContRX></TestFunc>") << -1
         << missingName("Command", "tf/bad_tf.xml");
     QTest::newRow("bad test-function file stops later ones")
         << settingXml("<TestFunc><PacketRX>tf/none2.xml</PacketRX><ContRX>tf/bad_tf.xml</ContRX></TestFunc>")
-        << true << -1 << missingName("Command", "tf/bad_tf.xml");
+        << -1 << missingName("Command", "tf/bad_tf.xml");
 }
 
 void TestDALRfCmdSettings::failureTable()
 {
     QFETCH(QByteArray, badSetting);
-    QFETCH(bool, writeTf);
     QFETCH(int, status);
     QFETCH(QString, message);
 
@@ -380,11 +326,9 @@ void TestDALRfCmdSettings::failureTable()
         QVERIFY(tree.write(file, settingXml(commandXml("A", ""))));
     if (!badSetting.isNull())
         QVERIFY(tree.write("bad.xml", badSetting));
-    if (writeTf)
-        QVERIFY(tree.write("tf/bad_tf.xml", "<X>" + commandXml("ok", "") + "<Command/></X>"));
+    QVERIFY(tree.write("tf/bad_tf.xml", "<X>" + commandXml("ok", "") + "<Command/></X>"));
 
-    QString device = kDevice;
-    DALRfCmdSettings settings(device);
+    DALRfCmdSettings settings = readCmdSettings();
     QCOMPARE(settings.getStatus(), status);
     QCOMPARE(categoryNames(settings), QStringList{"C1"});
     message.replace("{bad}", tree.absolute("bad.xml")).replace("{tf}", tree.absolute("tf/none.xml"));
@@ -412,8 +356,7 @@ void TestDALRfCmdSettings::sharedFilesReadAsIfReadEachTime()
     QVERIFY(tree.write("tf/tx.xml", "<R>" + commandXml("TX", "<Field name=\"t\">2</Field>") +
                                     "<Command name=\"TX2\"><OverrideField name=\"o\"><Block>b</Block></OverrideField></Command></R>"));
 
-    QString device = kDevice;
-    DALRfCmdSettings settings(device);
+    DALRfCmdSettings settings = readCmdSettings();
     QCOMPARE(settings.getStatus(), 0);
     QVERIFY(DALCommon::getErrorList().isEmpty());
     QCOMPARE(DALCommon::getStatus(), 0);
@@ -422,10 +365,8 @@ void TestDALRfCmdSettings::sharedFilesReadAsIfReadEachTime()
     const Settings::CmdSetting &first = all.at(0).settings.at(0);
     const Settings::CmdSetting &second = all.at(0).settings.at(1);
     const Settings::CmdSetting &again = all.at(1).settings.at(0);
-    QCOMPARE(first.options, QString("o=1"));
-    QCOMPARE(again.options, QString("o=2"));
-    QCOMPARE(again.fileName, QString("s1.xml"));
-    QCOMPARE(again.name, QString("one"));
+    QCOMPARE((QStringList{first.options, again.options, again.fileName, again.name}),
+             (QStringList{"o=1", "o=2", "s1.xml", "one"}));
     QCOMPARE(commandNames(again.commands), QStringList{"A"});
     for (const Settings::CmdSetting *setting : {&first, &second, &again}) {
         QCOMPARE(commandNames(setting->contTx), (QStringList{"TX", "TX2"}));

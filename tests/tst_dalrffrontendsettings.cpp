@@ -1,11 +1,8 @@
-#include "commandnames.h"
-#include "fixturetree.h"
+#include "settingsfixture.h"
 
 #include "DALCommon.h"
-#include "DALRfCmdSettings.h"
 #include "DALRfFrontEndSettings.h"
 
-#include <QFileInfo>
 #include <QtTest>
 
 #include <limits>
@@ -19,7 +16,7 @@ const QString kInvalidMax = QStringLiteral(
 
 QByteArray cmd(QByteArray const &name)
 {
-    return "<Command name=\"" + name + "\"><Field name=\"f\">" + name + "</Field></Command>";
+    return commandXml(name, "f", name);
 }
 
 QByteArray rangeXml(QByteArray const &min, QByteArray const &max, QByteArray const &commands)
@@ -37,30 +34,14 @@ QByteArray frontEnd(QByteArray const &name, QByteArray const &body)
     return "<FrontEnd name=\"" + name + "\">" + body + "</FrontEnd>";
 }
 
-// A device with "frontend_settings.xml" and a minimal command-settings reader;
-// the error list is empty once it is built.
-class FrontEndTree
+// A device with "frontend_settings.xml" holding frontEnds (none when null).
+struct FrontEndTree : CmdSettingsTree
 {
-public:
-    explicit FrontEndTree(QByteArray const &frontEnds)
+    explicit FrontEndTree(QByteArray const &frontEnds) : CmdSettingsTree({"categories.xml", "frontend_settings.xml"})
     {
-        m_ok = m_tree.writeDeviceConfig(kDevice, {"categories.xml", "frontend_settings.xml"})
-               && m_tree.write("vo4725/categories.xml", "<R><Default/></R>")
-               && (frontEnds.isNull()
-                   || m_tree.write("vo4725/frontend_settings.xml", "<FrontEndSettings>" + frontEnds + "</FrontEndSettings>"));
-        QString device = kDevice;
-        m_cmdSettings = new DALRfCmdSettings(device);
-        m_ok = m_ok && m_cmdSettings->getStatus() == 0;
+        if (!frontEnds.isNull())
+            write("frontend_settings.xml", "<FrontEndSettings>" + frontEnds + "</FrontEndSettings>");
     }
-    ~FrontEndTree() { delete m_cmdSettings; }
-    bool isValid() const { return m_ok; }
-    DALRfCmdSettings *cmdSettings() const { return m_cmdSettings; }
-    QString absolute(QString const &relative) const { return QFileInfo(m_tree.path(relative)).absoluteFilePath(); }
-
-private:
-    FixtureTree m_tree;
-    DALRfCmdSettings *m_cmdSettings = nullptr;
-    bool m_ok = false;
 };
 
 } // namespace
@@ -102,7 +83,7 @@ void TestDALRfFrontEndSettings::missingFile()
     FrontEnds frontEnds(kDevice, tree.cmdSettings());
     QCOMPARE(frontEnds.getStatus(), 1);
     QCOMPARE(DALCommon::getErrorList(),
-             QStringList{"File open failed: " + tree.absolute("vo4725/frontend_settings.xml")});
+             QStringList{"File open failed: " + tree.absolute("frontend_settings.xml")});
 }
 
 void TestDALRfFrontEndSettings::rangeSelection_data()

@@ -5,7 +5,6 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QTranslator>
 #include <QtTest>
 
 #include <memory>
@@ -21,21 +20,6 @@ QStringList recordNames(QList<DALRfOverrideDef::Override> const &overrides)
         names.append(record.name);
     return names;
 }
-
-// Prefixes every library message it is asked for, to show which texts go
-// through the translation lookup and that their argument is filled in later.
-class MarkingTranslator : public QTranslator
-{
-public:
-    bool isEmpty() const override { return false; }
-    QString translate(const char *context, const char *sourceText, const char * = nullptr,
-                      int = -1) const override
-    {
-        return QLatin1String(context) == QLatin1String("QObject")
-                   ? QStringLiteral("T:") + QString::fromUtf8(sourceText)
-                   : QString();
-    }
-};
 
 } // namespace
 
@@ -216,9 +200,9 @@ void TestDALRfOverrideDef::messagesAreTranslatable()
     QCoreApplication::removeTranslator(&translator);
     const QStringList errors = DALCommon::getErrorList();
     QCOMPARE(errors.size(), 3);
-    QCOMPARE(errors[1], QString("Configuration parameter error: T:Opening OR file failed, filename: override_1.xml"));
-    QCOMPARE(errors[2], QString("Configuration parameter error: T:Invalid format of Custom Write Values, "
-                                "write custom name: w"));
+    QCOMPARE(errors[1], QString("Configuration parameter error: T<Opening OR file failed, filename: override_1.xml>"));
+    QCOMPARE(errors[2], QString("Configuration parameter error: T<Invalid format of Custom Write Values, "
+                                "write custom name: w>"));
 }
 
 void TestDALRfOverrideDef::copiesOwnNoDocument()

@@ -25,13 +25,13 @@ class TestDALRfOverrideMap : public QObject
 private slots:
     void addKeepsFirstOrderAndUniqueIndexes();
     void removeKeepsEmptyEntry();
-    void outOfRangeQueries();
     void equality_data();
     void equality();
     void copyIsIndependent();
-    void clearStartsAfresh();
     void referenceSurvivesIgnoredChanges_data();
     void referenceSurvivesIgnoredChanges();
+    void longMapAnswersAsAWalk_data();
+    void longMapAnswersAsAWalk();
 };
 
 void TestDALRfOverrideMap::addKeepsFirstOrderAndUniqueIndexes()
@@ -45,6 +45,14 @@ void TestDALRfOverrideMap::addKeepsFirstOrderAndUniqueIndexes()
     QCOMPARE(map.getFieldNameAt(1), QString("B"));
     // Names are compared exactly.
     QVERIFY(map.getIndexes("a").isEmpty());
+    QCOMPARE(map.getFieldNameAt(2), QString());
+    QCOMPARE(map.getFieldNameAt(-1), QString());
+    DALRfOverrideMap other;
+    QVERIFY(map.getIndexes("none").isEmpty());
+    // Every miss refers to the same shared empty list.
+    QCOMPARE(&map.getIndexes("none"), &other.getIndexes("other"));
+    QCOMPARE(other.fieldNameCount(), 0);
+    QVERIFY(other.getFieldNames().isEmpty());
 }
 
 void TestDALRfOverrideMap::removeKeepsEmptyEntry()
@@ -63,19 +71,6 @@ void TestDALRfOverrideMap::removeKeepsEmptyEntry()
     map.addOverrideIndex("A", 5);
     QCOMPARE(map.getFieldNameAt(0), QString("A"));
     QCOMPARE(map.getIndexes("A"), (QList<int>{5}));
-}
-
-void TestDALRfOverrideMap::outOfRangeQueries()
-{
-    DALRfOverrideMap map = build({{"A", 0}});
-    QCOMPARE(map.getFieldNameAt(1), QString());
-    QCOMPARE(map.getFieldNameAt(-1), QString());
-    DALRfOverrideMap other;
-    QVERIFY(map.getIndexes("none").isEmpty());
-    // Every miss refers to the same shared empty list.
-    QCOMPARE(&map.getIndexes("none"), &other.getIndexes("other"));
-    QCOMPARE(other.fieldNameCount(), 0);
-    QVERIFY(other.getFieldNames().isEmpty());
 }
 
 void TestDALRfOverrideMap::equality_data()
@@ -122,17 +117,6 @@ void TestDALRfOverrideMap::copyIsIndependent()
     QCOMPARE(assigned.getFieldNames(), (QStringList{"A"}));
 }
 
-void TestDALRfOverrideMap::clearStartsAfresh()
-{
-    DALRfOverrideMap map = build({{"A", 1}, {"B", 2}});
-    map.clear();
-    QCOMPARE(map.fieldNameCount(), 0);
-    QVERIFY(map.getIndexes("A").isEmpty());
-    map.addOverrideIndex("B", 4);
-    QCOMPARE(map.getFieldNameAt(0), QString("B"));
-    QCOMPARE(map.getIndexes("B"), (QList<int>{4}));
-}
-
 void TestDALRfOverrideMap::referenceSurvivesIgnoredChanges_data()
 {
     QTest::addColumn<int>("names");
@@ -160,6 +144,54 @@ void TestDALRfOverrideMap::referenceSurvivesIgnoredChanges()
     copy = DALRfOverrideMap();
     QCOMPARE(indexes, (QList<int>{0, 7}));
     QCOMPARE(map.fieldNameCount(), names);
+}
+
+void TestDALRfOverrideMap::longMapAnswersAsAWalk_data()
+{
+    QTest::addColumn<int>("names");
+    QTest::newRow("short") << 3;
+    QTest::newRow("long") << 40;
+    QTest::newRow("far longer") << 200;
+}
+
+// Lookups, repeats, removals, copies and clearing give the same answers
+// whatever the length of the map.
+void TestDALRfOverrideMap::longMapAnswersAsAWalk()
+{
+    QFETCH(int, names);
+    auto name = [](int i) { return QStringLiteral("f%1").arg(i); };
+    DALRfOverrideMap map;
+    for (int i = 0; i < names; ++i)
+        map.addOverrideIndex(name(i), i);
+    // Repeats and second indexes go to the existing entry.
+    for (int i = 0; i < names; ++i) {
+        map.addOverrideIndex(name(i), i);
+        map.addOverrideIndex(name(i), i + 1000);
+    }
+    map.removeOverrideIndex(name(0), 0);
+    map.removeOverrideIndex(name(names - 1), 12345);
+    QCOMPARE(map.fieldNameCount(), names);
+    QCOMPARE(map.getFieldNameAt(names - 1), name(names - 1));
+    QCOMPARE(map.getFieldNameAt(names), QString());
+    QCOMPARE(map.getIndexes(name(0)), QList<int>({1000}));
+    QCOMPARE(map.getIndexes(name(names - 1)), QList<int>({names - 1, names + 999}));
+    QVERIFY(map.getIndexes(name(names)).isEmpty());
+    // A new name keeps its position at the end.
+    map.addOverrideIndex(QStringLiteral("late"), 7);
+    QCOMPARE(map.getFieldNames().last(), QStringLiteral("late"));
+    QCOMPARE(map.getIndexes(QStringLiteral("late")), QList<int>({7}));
+
+    DALRfOverrideMap copy(map);
+    copy.addOverrideIndex(name(1), 99);
+    QCOMPARE(copy.getIndexes(name(1)), QList<int>({1, 1001, 99}));
+    QCOMPARE(map.getIndexes(name(1)), QList<int>({1, 1001}));
+    map.clear();
+    QCOMPARE(map.fieldNameCount(), 0);
+    QVERIFY(map.getIndexes(name(1)).isEmpty());
+    map.addOverrideIndex(name(names - 1), 1);
+    QCOMPARE(map.getFieldNameAt(0), name(names - 1));
+    QCOMPARE(map.getIndexes(name(names - 1)), QList<int>({1}));
+    QVERIFY(map.getIndexes(name(0)).isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestDALRfOverrideMap)

@@ -1,53 +1,16 @@
-#include "fixturetree.h"
+#include "settingsfixture.h"
 
 #include "DALCommon.h"
 #include "DALRfCmdSettings.h"
 
 #include <QtTest>
 
+#include <memory>
+
 namespace {
 
 using Settings = DALRfCmdSettings;
 const QString kDevice = QStringLiteral("VO4725");
-
-Settings::Command command(QString const &name, QStringList const &fields,
-                          QString const &overrideName = QString(), QStringList const &blocks = QStringList())
-{
-    Settings::Command c;
-    c.name = name;
-    for (const QString &field : fields) {
-        Settings::CmdField f;
-        f.name = field.section('=', 0, 0);
-        f.value = field.section('=', 1);
-        f.tfOverride = !f.value.endsWith('!');
-        f.value.remove('!');
-        c.fields.append(f);
-    }
-    c.overrideField.name = overrideName;
-    for (const QString &block : blocks) {
-        c.overrideField.blocks.append(block);
-        c.overrideField.overrideMap.addOverrideIndex(overrideName, c.overrideField.blocks.size() - 1);
-    }
-    return c;
-}
-
-// "NAME(f=1,g=2!)" per command; "!" marks a field whose tfOverride is false.
-QStringList describe(QList<Settings::Command> const &commands)
-{
-    QStringList result;
-    for (const Settings::Command &c : commands) {
-        QStringList fields;
-        for (const Settings::CmdField &f : c.fields)
-            fields.append(f.name + "=" + f.value + (f.tfOverride ? "" : "!"));
-        result.append(c.name + "(" + fields.join(',') + ")");
-    }
-    return result;
-}
-
-QByteArray commandXml(QByteArray const &name, QByteArray const &fieldName, QByteArray const &value)
-{
-    return "<Command name=\"" + name + "\"><Field name=\"" + fieldName + "\">" + value + "</Field></Command>";
-}
 
 // Device tree for the lookup tests:
 //   A: s.xml (commands X(f1=1) Y(y=0); every test function sets f1 and adds
@@ -79,12 +42,16 @@ public:
         m_ok = m_ok && write("t.xml", "<R><setting><Name>t</Name>" + commandXml("T", "t", "1") + "</setting></R>");
         m_ok = m_ok && write("u.xml", "<R><setting><Name>u</Name></setting></R>");
         m_ok = m_ok && write("b.xml", "<R><setting><Name>b</Name></setting></R>");
+        QString device = kDevice;
+        m_settings.reset(new Settings(device));
     }
-    bool isValid() const { return m_ok; }
+    bool isValid() const { return m_ok && m_settings->getStatus() == 0; }
+    Settings &settings() { return *m_settings; }
 
 private:
     bool write(QString const &name, QByteArray const &content) { return m_tree.write("vo4725/" + name, content); }
     FixtureTree m_tree;
+    std::unique_ptr<Settings> m_settings;
     bool m_ok = false;
 };
 
@@ -101,19 +68,15 @@ private slots:
     void testFunctionMerge();
     void lookupFailures_data();
     void lookupFailures();
-    void successfulLookupClearsStatus();
     void lookupBySettingAlone();
     void defaultSetting();
-    void settingOptions();
 
     void mergeAppendNew_data();
     void mergeAppendNew();
-    void laterSourceDuplicateWins();
     void mergeKeepsTargetFlagsAndAppendsFields();
     void overrideMerge_data();
     void overrideMerge();
     void mergeIntoItself();
-    void mergeResetsStatus();
 };
 
 void TestDALRfSettingMerge::testFunctionMerge_data()
@@ -136,9 +99,7 @@ void TestDALRfSettingMerge::testFunctionMerge()
     QFETCH(QStringList, commands);
     LookupTree tree;
     QVERIFY(tree.isValid());
-    QString device = kDevice;
-    DALRfCmdSettings settings(device);
-    QCOMPARE(settings.getStatus(), 0);
+    Settings &settings = tree.settings();
 
     const Settings::CmdSetting setting = settings.getSetting("A", "s.xml", Settings::TestFunc_e(testFunc));
     QCOMPARE(describe(setting.commands), commands);
@@ -169,9 +130,8 @@ void TestDALRfSettingMerge::lookupFailures()
     QFETCH(QString, setting);
     QFETCH(QString, message);
     LookupTree tree;
-    QString device = kDevice;
-    DALRfCmdSettings settings(device);
-    QCOMPARE(settings.getStatus(), 0);
+    QVERIFY(tree.isValid());
+    Settings &settings = tree.settings();
     const Settings::CmdSetting result = settings.getSetting(category, setting, Settings::TF_ALL);
     QCOMPARE(result.fileName, QString());
     QCOMPARE(result.name, QString());
@@ -179,30 +139,25 @@ void TestDALRfSettingMerge::lookupFailures()
     QVERIFY(result.contTx.isEmpty());
     QCOMPARE(DALCommon::getErrorList(), QStringList{message});
     QCOMPARE(DALCommon::getStatus(), -1);
-}
-
-void TestDALRfSettingMerge::successfulLookupClearsStatus()
-{
-    LookupTree tree;
-    QString device = kDevice;
-    DALRfCmdSettings settings(device);
-    settings.getSetting("Z", "s.xml", Settings::TF_NONE);
-    QCOMPARE(DALCommon::getStatus(), -1);
+    // A successful lookup clears the status, not the list.
     QCOMPARE(settings.getSetting("A", "t.xml", Settings::TF_NONE).name, QString("t"));
     QCOMPARE(DALCommon::getStatus(), 0);
     QCOMPARE(DALCommon::getErrorList().size(), 1);
 }
 
+// Lookups by setting alone, and the options of a setting.
 void TestDALRfSettingMerge::lookupBySettingAlone()
 {
     LookupTree tree;
-    QString device = kDevice;
-    DALRfCmdSettings settings(device);
+    Settings &settings = tree.settings();
     // First match anywhere, without test-function merging.
     Settings::CmdSetting s = settings.getSetting(QString("s.xml"));
     QCOMPARE(describe(s.commands), (QStringList{"X(f1=1)", "Y(y=0)"}));
     QCOMPARE(settings.getSetting(QString("t.xml")).options, QString("o=1"));
     QCOMPARE(settings.getSetting(QString("u.xml")).name, QString("u"));
+    QCOMPARE(settings.getSettingOptions("t.xml"), QString("o=1")); // first anywhere
+    QCOMPARE(settings.getSettingOptions("s.xml"), QString());
+    QCOMPARE(settings.getSettingOptions("none.xml"), QString());
     QVERIFY(DALCommon::getErrorList().isEmpty());
 
     // Unknown key: empty record, nothing recorded.
@@ -219,69 +174,61 @@ void TestDALRfSettingMerge::defaultSetting()
 {
     {
         LookupTree tree;
-        QString device = kDevice;
-        DALRfCmdSettings settings(device);
+        Settings &settings = tree.settings();
         QCOMPARE(describe(settings.getDefSetting(Settings::TF_CONT_TX).commands), QStringList{"T(t=1)"});
         QVERIFY(DALCommon::getErrorList().isEmpty());
     }
     LookupTree tree("<Default><DefSetting>s.xml</DefSetting></Default>");
-    QString device = kDevice;
-    DALRfCmdSettings settings(device);
-    QCOMPARE(settings.getStatus(), 0);
+    QVERIFY(tree.isValid());
+    Settings &settings = tree.settings();
     QVERIFY(settings.getDefSetting(Settings::TF_NONE).commands.isEmpty());
     QCOMPARE(DALCommon::getErrorList(),
              QStringList{"File open failed: Default Category not given in categories.xml"});
 }
 
-void TestDALRfSettingMerge::settingOptions()
-{
-    LookupTree tree;
-    QString device = kDevice;
-    DALRfCmdSettings settings(device);
-    QCOMPARE(settings.getSettingOptions("t.xml"), QString("o=1")); // first anywhere
-    QCOMPARE(settings.getSettingOptions("s.xml"), QString());
-    QCOMPARE(settings.getSettingOptions("none.xml"), QString());
-    QVERIFY(DALCommon::getErrorList().isEmpty());
-}
-
 void TestDALRfSettingMerge::mergeAppendNew_data()
 {
+    QTest::addColumn<int>("padding");
     QTest::addColumn<bool>("appendNew");
-    QTest::addColumn<QStringList>("commands");
-    QTest::newRow("update only") << false << QStringList{"A(a=9)", "B(b=1)"};
-    QTest::newRow("append new") << true << QStringList{"A(a=9)", "B(b=1)", "C(c=1)", "D(d=1)"};
+    QTest::newRow("update only") << 0 << false;
+    QTest::newRow("append new") << 0 << true;
+    QTest::newRow("long lists, update only") << 40 << false;
+    QTest::newRow("long lists, append new") << 40 << true;
 }
 
+// Both "DUP" commands of the target take both "DUP" commands of the source,
+// the later one last; a new name given twice is appended once, from its
+// first; the source stays as it was. Long lists merge as short ones do.
 void TestDALRfSettingMerge::mergeAppendNew()
 {
+    QFETCH(int, padding);
     QFETCH(bool, appendNew);
-    QFETCH(QStringList, commands);
-    QString device = kDevice;
-    DALRfCmdSettings settings(device);
+    DALRfCmdSettings settings = readCmdSettings();
     Settings::CmdSetting setting;
-    setting.commands = {command("A", {"a=0"}), command("B", {"b=1"})};
-    QList<Settings::Command> source{command("C", {"c=1"}), command("A", {"a=9"}), command("D", {"d=1"}),
-                                    command("C", {"c=2"})};
+    QList<Settings::Command> source;
+    QStringList expected{"T0(a=x)"}, appended;
+    setting.commands << command("T0", {"a=t"});
+    for (int i = 1; i <= padding; ++i) {
+        setting.commands << command(QStringLiteral("T%1").arg(i), {"a=t"});
+        source << command(QStringLiteral("S%1").arg(i), {"a=s"});
+        expected << QStringLiteral("T%1(a=t)").arg(i);
+        appended << QStringLiteral("S%1(a=s)").arg(i);
+    }
+    setting.commands << command("DUP", {"a=0"}) << command("DUP", {"b=0"});
+    source << command("DUP", {"a=1", "c=1"}) << command("NEW", {"n=1"}) << command("DUP", {"a=2"})
+           << command("NEW", {"n=2"}) << command("T0", {"a=x"});
+    const QStringList sourceBefore = describe(source);
     settings.mergeCommandsToSetting(setting, source, appendNew);
-    QCOMPARE(describe(setting.commands), commands);
-    QCOMPARE(describe(source), (QStringList{"C(c=1)", "A(a=9)", "D(d=1)", "C(c=2)"}));
-}
-
-void TestDALRfSettingMerge::laterSourceDuplicateWins()
-{
-    QString device = kDevice;
-    DALRfCmdSettings settings(device);
-    Settings::CmdSetting setting;
-    setting.commands = {command("X", {"f=0"})};
-    QList<Settings::Command> source{command("X", {"f=1"}), command("X", {"f=2", "g=5"})};
-    settings.mergeCommandsToSetting(setting, source, true);
-    QCOMPARE(describe(setting.commands), QStringList{"X(f=2,g=5)"});
+    expected << "DUP(a=2,c=1)" << "DUP(b=0,a=2,c=1)";
+    if (appendNew)
+        expected << appended << "NEW(n=1)";
+    QCOMPARE(describe(setting.commands), expected);
+    QCOMPARE(describe(source), sourceBefore);
 }
 
 void TestDALRfSettingMerge::mergeKeepsTargetFlagsAndAppendsFields()
 {
-    QString device = kDevice;
-    DALRfCmdSettings settings(device);
+    DALRfCmdSettings settings = readCmdSettings();
     Settings::CmdSetting setting;
     setting.commands = {command("X", {"a=1!", "b=2", "a=3"})};
     setting.commands[0].function = "keep";
@@ -335,8 +282,7 @@ void TestDALRfSettingMerge::overrideMerge()
     QFETCH(QStringList, blocks);
     QFETCH(QStringList, map);
 
-    QString device = kDevice;
-    DALRfCmdSettings settings(device);
+    DALRfCmdSettings settings = readCmdSettings();
     Settings::CmdSetting setting;
     setting.commands = {command("X", {}, targetName, targetBlocks)};
     // The source's own map files b1 under another name: merging ignores it.
@@ -359,25 +305,17 @@ void TestDALRfSettingMerge::overrideMerge()
     QCOMPARE(entries, map);
 }
 
+// Merging a list into itself changes nothing; a merge resets the status.
 void TestDALRfSettingMerge::mergeIntoItself()
 {
-    QString device = kDevice;
-    DALRfCmdSettings settings(device);
+    DALRfCmdSettings settings = readCmdSettings(); // no tree at all: reading fails
+    QVERIFY(settings.getStatus() != 0);
     Settings::CmdSetting setting;
     setting.commands = {command("X", {"a=1"}, "F", {"b"}), command("Y", {"y=2"})};
     settings.mergeCommandsToSetting(setting, setting.commands, true);
     QCOMPARE(describe(setting.commands), (QStringList{"X(a=1)", "Y(y=2)"}));
     QCOMPARE(setting.commands.at(0).overrideField.blocks, QStringList{"b"});
-}
-
-void TestDALRfSettingMerge::mergeResetsStatus()
-{
-    QString device = kDevice; // no tree at all: reading fails
-    DALRfCmdSettings settings(device);
-    QVERIFY(settings.getStatus() != 0);
-    Settings::CmdSetting setting;
-    QList<Settings::Command> none;
-    settings.mergeCommandsToSetting(setting, none, true);
+    // A merge resets the status.
     QCOMPARE(settings.getStatus(), 0);
 }
 
