@@ -37,13 +37,10 @@ constexpr qint64 kTimeLimitMs = 20000;
 const HostileFiles::Reader kLoader = {"loader", "input.xml", false, [] {
     QDomDocument *document = nullptr;
     DALCommon::openDomDocument(QStringLiteral("input.xml"), QStringLiteral("input"), &document, true);
-    delete document;
-}};
+    delete document; }};
 
-// Inputs that the loader refuses never reach a reader's own code: each runs
-// once through the loader, and every reader meets one refusal of each kind
-// (cannot be opened, not well-formed) to show that it hands the loader's
-// status and message on.
+// Inputs the loader refuses run once through it; every reader meets one refusal
+// of each kind, to show that it hands the loader's status and message on.
 bool readersMeet(HostileFiles::Input const &input)
 {
     return input.status == 0 || qstrcmp(input.name, "not well-formed") == 0 || qstrcmp(input.name, "directory") == 0;
