@@ -20,6 +20,20 @@ constexpr qint64 kAccessesPerResult = 3;
 // Walks charge their steps in batches of this many.
 constexpr qint64 kChargeBatch = 256;
 
+// The node after current in a pre-order walk of the nodes below root, without
+// recursion (deep documents are safe); null when the walk is over.
+QDomNode nextBelow(QDomNode current, QDomNode const &root)
+{
+    if (current.hasChildNodes())
+        return current.firstChild();
+    while (current.nextSibling().isNull()) {
+        current = current.parentNode();
+        if (current.isNull() || current == root)
+            return QDomNode();
+    }
+    return current.nextSibling();
+}
+
 // Charges the walk Qt makes below node; false when the read cannot pay it.
 bool chargeWalk(QDomNode const &node)
 {
@@ -34,20 +48,8 @@ bool chargeWalk(QDomNode const &node)
 qint64 countBelow(QDomNode const &node, qint64 limit)
 {
     qint64 count = 0;
-    QDomNode current = node.firstChild();
-    while (!current.isNull() && count <= limit) {
+    for (QDomNode current = node.firstChild(); !current.isNull() && count <= limit; current = nextBelow(current, node))
         ++count;
-        if (current.hasChildNodes()) {
-            current = current.firstChild();
-            continue;
-        }
-        while (current.nextSibling().isNull()) {
-            current = current.parentNode();
-            if (current.isNull() || current == node)
-                return count;
-        }
-        current = current.nextSibling();
-    }
     return count;
 }
 
@@ -74,10 +76,8 @@ QString text(QDomNode const &element)
 
 QDomElement firstElementByTagName(QDomNode const &node, QString const &tagName)
 {
-    // Iterative pre-order walk: no recursion, so deeply nested documents are safe.
     qint64 steps = 0;
-    QDomNode current = node.firstChild();
-    while (!current.isNull()) {
+    for (QDomNode current = node.firstChild(); !current.isNull(); current = nextBelow(current, node)) {
         if (++steps == kChargeBatch) {
             if (!DocumentRead::charge(steps, current))
                 return QDomElement();
@@ -85,16 +85,6 @@ QDomElement firstElementByTagName(QDomNode const &node, QString const &tagName)
         }
         if (current.isElement() && current.nodeName() == tagName)
             return current.toElement();
-        if (current.hasChildNodes()) {
-            current = current.firstChild();
-            continue;
-        }
-        while (current.nextSibling().isNull()) {
-            current = current.parentNode();
-            if (current.isNull() || current == node)
-                return QDomElement();
-        }
-        current = current.nextSibling();
     }
     return QDomElement();
 }
