@@ -1,6 +1,7 @@
 #include "pathresolver_p.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
 #include <QHash>
 #include <QStringList>
@@ -13,6 +14,8 @@ namespace {
 using Listing = QHash<QString, QStringList>;
 
 QHash<QString, Listing> s_listings;
+// Directories resolved so far: the path as given to the path on disk.
+QHash<QString, QString> s_directories;
 
 bool isKind(QString const &path, Kind kind)
 {
@@ -22,11 +25,15 @@ bool isKind(QString const &path, Kind kind)
 
 Listing list(QString const &directory)
 {
+    // Unsorted: the order of the names of one folded key does not matter,
+    // only their number.
     Listing listing;
-    const QStringList entries =
-        QDir(directory).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    for (const QString &entry : entries)
+    QDirIterator entries(directory, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    while (entries.hasNext()) {
+        entries.next();
+        const QString entry = entries.fileName();
         listing[entry.toCaseFolded()].append(entry);
+    }
     return listing;
 }
 
@@ -56,24 +63,64 @@ QString entryFor(QString const &directory, QString const &component)
     return QString();
 }
 
-QString resolveByComponents(QString const &given, Kind kind)
+// The directory on disk for path (clean, "" for the working directory),
+// resolved component by component once and then remembered.
+QString resolveDirectory(QString const &path)
+{
+    if (path.isEmpty() || path == QLatin1String("/"))
+        return path;
+    const auto known = s_directories.constFind(path);
+    if (known != s_directories.constEnd())
+        return known.value();
+    const int slash = path.lastIndexOf(QLatin1Char('/'));
+    const QString component = path.mid(slash + 1);
+    QString parent = slash < 0 ? QString() : slash == 0 ? QStringLiteral("/") : path.left(slash);
+    parent = resolveDirectory(parent);
+    if (slash >= 0 && parent.isEmpty())
+        return QString();
+    QString found;
+    if (component == QLatin1String(".") || component == QLatin1String("..")) {
+        found = component;
+    } else {
+        found = entryFor(parent.isEmpty() ? QStringLiteral(".") : parent, component);
+        if (found.isEmpty())
+            return QString();
+    }
+    const QString real = parent.isEmpty() ? found : parent.endsWith(QLatin1Char('/')) ? parent + found
+                                                                                    : parent + QLatin1Char('/') + found;
+    s_directories.insert(path, real);
+    return real;
+}
+
+QString walk(QString const &given, Kind kind)
 {
     const QString path = QDir::cleanPath(given);
-    const bool absolute = QDir::isAbsolutePath(path);
-    QString current = absolute ? QStringLiteral("/") : QString();
-    const QStringList components = path.split(QLatin1Char('/'), Qt::SkipEmptyParts);
-    for (const QString &component : components) {
-        if (component == QLatin1String(".") || component == QLatin1String("..")) {
-            current += component + QLatin1Char('/');
-            continue;
-        }
-        const QString entry = entryFor(current.isEmpty() ? QStringLiteral(".") : current, component);
+    const int slash = path.lastIndexOf(QLatin1Char('/'));
+    const QString name = path.mid(slash + 1);
+    const QString parent = slash < 0 ? QString() : slash == 0 ? QStringLiteral("/") : path.left(slash);
+    const QString directory = resolveDirectory(parent);
+    if (slash >= 0 && directory.isEmpty())
+        return QString();
+    QString entry = name;
+    if (name != QLatin1String(".") && name != QLatin1String("..")) {
+        entry = entryFor(directory.isEmpty() ? QStringLiteral(".") : directory, name);
         if (entry.isEmpty())
             return QString();
-        current += entry + QLatin1Char('/');
     }
-    current.chop(1);
-    return isKind(current, kind) ? current : QString();
+    const QString found = directory.isEmpty() ? entry : directory.endsWith(QLatin1Char('/')) ? directory + entry
+                                                                                          : directory + QLatin1Char('/') + entry;
+    return isKind(found, kind) ? found : QString();
+}
+
+QString resolveByComponents(QString const &given, Kind kind)
+{
+    const QString found = walk(given, kind);
+    if (!found.isEmpty() || s_directories.isEmpty())
+        return found;
+    // A remembered directory may have gone or been renamed since: once more
+    // without them.
+    s_directories.clear();
+    return walk(given, kind);
 }
 
 } // namespace
@@ -91,6 +138,7 @@ QString resolve(QString const &prescribed, QString const &given, Kind kind)
 void dropCache()
 {
     s_listings.clear();
+    s_directories.clear();
 }
 
 } // namespace DALPathResolver
