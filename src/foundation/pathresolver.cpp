@@ -63,6 +63,14 @@ QString entryFor(QString const &directory, QString const &component)
     return QString();
 }
 
+// name in directory ("" for the working directory, "/" for the root).
+QString joined(QString const &directory, QString const &name)
+{
+    if (directory.isEmpty())
+        return name;
+    return directory.endsWith(QLatin1Char('/')) ? directory + name : directory + QLatin1Char('/') + name;
+}
+
 // The directory on disk for path (clean, "" for the working directory),
 // resolved component by component once and then remembered.
 QString resolveDirectory(QString const &path)
@@ -86,8 +94,7 @@ QString resolveDirectory(QString const &path)
         if (found.isEmpty())
             return QString();
     }
-    const QString real = parent.isEmpty() ? found : parent.endsWith(QLatin1Char('/')) ? parent + found
-                                                                                    : parent + QLatin1Char('/') + found;
+    const QString real = joined(parent, found);
     s_directories.insert(path, real);
     return real;
 }
@@ -107,8 +114,7 @@ QString walk(QString const &given, Kind kind)
         if (entry.isEmpty())
             return QString();
     }
-    const QString found = directory.isEmpty() ? entry : directory.endsWith(QLatin1Char('/')) ? directory + entry
-                                                                                          : directory + QLatin1Char('/') + entry;
+    const QString found = joined(directory, entry);
     return isKind(found, kind) ? found : QString();
 }
 
