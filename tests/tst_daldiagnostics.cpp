@@ -28,6 +28,18 @@ void readSettings(FixtureTree const &)
     DALRfCmdSettings settings(d);
 }
 
+// A setting file beside the categories.xml of the row: several tags on the
+// line at fault, as a setting file read without a DOM places them.
+void readSettingFile(FixtureTree const &tree)
+{
+    QFile file(tree.path(QStringLiteral("vo4725/settings/s.xml")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("<RfCommandSettings>\n <setting><Command name=\"c\"><Field>1</Field></Command></setting>\n"
+               "</RfCommandSettings>\n");
+    file.close();
+    readSettings(tree);
+}
+
 void readPa(FixtureTree const &)
 {
     QString d = device();
@@ -104,6 +116,11 @@ void TestDALDiagnostics::messagesAreLocated_data()
     QTest::newRow("missing element: the file only")
         << settings << QByteArray("<R>\n</R>") << Run(readSettings)
         << QList<Expected>{{1, "File open failed: Default category and setting missing in categories.xml", settings, 0, 0}};
+    QTest::newRow("element of a setting file: its start tag")
+        << settings << QByteArray("<R><Default/><Category><Name>c</Name><Setting>s.xml</Setting></Category></R>")
+        << Run(readSettingFile)
+        << QList<Expected>{{1, "File open failed: Missing \"name\" attribute for element Field in s.xml",
+                            "vo4725/settings/s.xml", 2, 29}};
     QTest::newRow("value of a child element: its start tag")
         << pa
         << QByteArray("<pasettings>\n <RfDesign name=\"d\">\n  <FrequencyRange>\n   <Min>1</Min>\n   <Max>x</Max>\n"

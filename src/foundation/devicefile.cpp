@@ -6,6 +6,7 @@
 #include "DALCommon.h"
 #include "DALDeviceConfig.h"
 #include "pathresolver_p.h"
+#include "readscope_p.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -29,6 +30,13 @@ int open(QString const &directory, QString const &fileName, QString const &docNa
 {
     return DALCommon::openDomDocument(directory + QLatin1Char('/') + fileName, docName,
                                       document, false);
+}
+
+int openTree(QString const &directory, QString const &fileName, DALElementTree *tree)
+{
+    ReadScope<DALElementTree> into(*tree);
+    QDomDocument *none = nullptr;
+    return DALCommon::openDomDocument(directory + QLatin1Char('/') + fileName, QString(), &none, false);
 }
 
 int openForDevice(QString const &fileName, QString const &device, QString const &docName,

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 class QDomDocument;
+class DALElementTree;
 
 // The road every per-device reader takes to its file. Internal to the library.
 namespace DALDeviceFile {
@@ -20,6 +21,9 @@ QString directory(QString const &fileName, QString const &device);
 int open(QString const &directory, QString const &fileName, QString const &docName,
          QDomDocument **document);
 
+// The same file into *tree (see DALElementTree), with the same statuses and
+// messages.
+int openTree(QString const &directory, QString const &fileName, DALElementTree *tree);
 // Both steps: -1 when the device has no directory for fileName (recorded as
 // above, *document null), else the loader's status. The directory found is
 // given in *directoryFound when it is not null.

@@ -18,7 +18,8 @@ struct Location
 };
 Location s_next;
 
-void locateAt(QDomNode const &node, QString const &attribute)
+template <typename Node>
+void locateAt(Node const &node, QString const &attribute)
 {
     const DocumentRead *read = DocumentRead::current();
     if (!read)
@@ -27,6 +28,14 @@ void locateAt(QDomNode const &node, QString const &attribute)
     int column = 0;
     read->positionOf(node, attribute, &line, &column);
     DALReport::locate(read->file(), line, column);
+}
+
+template <typename Node>
+void errorAt(int code, QString const &text, Node const &node, QString const &attribute)
+{
+    locateAt(node, attribute);
+    DALCommon::setError(code, text);
+    s_next = Location(); // also when code 0 recorded nothing
 }
 
 } // namespace
@@ -64,14 +73,23 @@ void locateAtLastFile()
 
 void error(int code, QString const &text, QDomNode const &node, QString const &attribute)
 {
-    locateAt(node, attribute);
-    DALCommon::setError(code, text);
-    s_next = Location(); // also when code 0 recorded nothing
+    errorAt(code, text, node, attribute);
 }
 
 int fail(int code, QString const &text, QDomNode const &node, QString const &attribute)
 {
-    error(code, text, node, attribute);
+    errorAt(code, text, node, attribute);
+    return -1;
+}
+
+void error(int code, QString const &text, DALTreeElement const &node, QString const &attribute)
+{
+    errorAt(code, text, node, attribute);
+}
+
+int fail(int code, QString const &text, DALTreeElement const &node, QString const &attribute)
+{
+    errorAt(code, text, node, attribute);
     return -1;
 }
 

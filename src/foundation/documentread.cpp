@@ -2,6 +2,7 @@
 
 #include "DALCommon.h"
 #include "domutil_p.h"
+#include "elementtree_p.h"
 #include "messages_p.h"
 #include "report_p.h"
 #include "xmldecoding_p.h"
@@ -35,6 +36,11 @@ DocumentRead::DocumentRead(QDomNode const &)
     s_current = this;
 }
 
+DocumentRead::DocumentRead(DALElementTree const &)
+    : DocumentRead(QDomNode())
+{
+}
+
 DocumentRead::DocumentRead(QDomNode const &document, QString const &name)
     : m_left(kStepsPerNode * DALDom::countBelow(document, std::numeric_limits<qint64>::max()) + kStepAllowance)
     , m_name(name)
@@ -55,7 +61,8 @@ DocumentRead *DocumentRead::current()
     return s_current;
 }
 
-bool DocumentRead::charge(qint64 cost, QDomNode const &node)
+template <typename Position>
+bool DocumentRead::chargeAt(qint64 cost, Position position)
 {
     DocumentRead *read = s_current;
     if (!read)
@@ -68,7 +75,7 @@ bool DocumentRead::charge(qint64 cost, QDomNode const &node)
     // Recorded when it happens, before whatever the cut-short read reports.
     int line = 0;
     int column = 0;
-    read->positionOf(node, QString(), &line, &column);
+    position(read, &line, &column);
     DALReport::locate(read->m_file, line, column);
     DALCommon::setError(DALErrorCode::XmlParseFailed,
                         DALMessages::parseFailure(read->m_name, std::max(line, 1),
@@ -76,6 +83,20 @@ bool DocumentRead::charge(qint64 cost, QDomNode const &node)
                                                                  "elements that collect what lies below them are "
                                                                  "nested in each other too often.")));
     return false;
+}
+
+bool DocumentRead::charge(qint64 cost, QDomNode const &node)
+{
+    return chargeAt(cost, [&node](DocumentRead *read, int *line, int *column) {
+        read->positionOf(node, QString(), line, column);
+    });
+}
+
+bool DocumentRead::charge(qint64 cost, DALTreeElement const &node)
+{
+    return chargeAt(cost, [&node](DocumentRead *read, int *line, int *column) {
+        read->positionOf(node, QString(), line, column);
+    });
 }
 
 bool DocumentRead::loadSource() const
@@ -96,20 +117,41 @@ bool DocumentRead::loadSource() const
 
 void DocumentRead::positionOf(QDomNode const &node, QString const &attribute, int *line, int *column) const
 {
-    *line = 0;
-    *column = 0;
     QDomNode element = node;
     while (!element.isNull() && !element.isElement())
         element = element.parentNode();
-    if (element.isNull() || element.lineNumber() <= 0)
-        return;
-    if (!loadSource() || element.lineNumber() > m_lineStarts.size()) {
-        *line = element.lineNumber(); // a host's document: its parser's line only
+    if (element.isNull()) {
+        *line = 0;
+        *column = 0;
         return;
     }
-    // Qt places an element where its start tag ends; the tag begins at the
-    // last "<" before that (attribute values cannot hold one).
-    const int end = std::min<int>(m_lineStarts.at(element.lineNumber() - 1) + std::max(element.columnNumber(), 1) - 1,
+    positionAt(element.lineNumber(), element.columnNumber(), attribute, line, column);
+}
+
+void DocumentRead::positionOf(DALTreeElement const &node, QString const &attribute, int *line, int *column) const
+{
+    if (!node.isElement()) {
+        *line = 0;
+        *column = 0;
+        return;
+    }
+    positionAt(node.lineNumber(), node.columnNumber(), attribute, line, column);
+}
+
+void DocumentRead::positionAt(int elementLine, int elementColumn, QString const &attribute, int *line,
+                              int *column) const
+{
+    *line = 0;
+    *column = 0;
+    if (elementLine <= 0)
+        return;
+    if (!loadSource() || elementLine > m_lineStarts.size()) {
+        *line = elementLine; // a host's document: its parser's line only
+        return;
+    }
+    // The parser places an element where its start tag ends; the tag begins
+    // at the last "<" before that (attribute values cannot hold one).
+    const int end = std::min<int>(m_lineStarts.at(elementLine - 1) + std::max(elementColumn, 1) - 1,
                                   m_source.size() - 1);
     int at = m_source.lastIndexOf(QLatin1Char('<'), end);
     if (at < 0)

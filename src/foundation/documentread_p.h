@@ -3,6 +3,9 @@
 
 #include <QDomNode>
 #include <QString>
+
+class DALElementTree;
+class DALTreeElement;
 #include <QVector>
 
 // One read of a document: from the moment a reader has the document until it
@@ -30,6 +33,7 @@ class DocumentRead
 public:
     // For the document the library's loader read last: the read names its file.
     explicit DocumentRead(QDomNode const &document);
+    explicit DocumentRead(DALElementTree const &tree);
     // For a document the host parsed: the read names it by what it holds
     // ("IO pin definitions").
     DocumentRead(QDomNode const &document, QString const &name);
@@ -47,6 +51,7 @@ public:
     // Charges the innermost read cost steps spent at node; false when its
     // allowance is (or becomes) spent. Without an active read, always true.
     static bool charge(qint64 cost, QDomNode const &node);
+    static bool charge(qint64 cost, DALTreeElement const &node);
 
     // The absolute path of the file read, or the name of a host's document;
     // messages name the file by the path built from the name asked for
@@ -56,8 +61,15 @@ public:
     // The 1-based line and column where node's start tag begins, or where
     // its attribute's name does; 0 and 0 when unknown.
     void positionOf(QDomNode const &node, QString const &attribute, int *line, int *column) const;
+    void positionOf(DALTreeElement const &node, QString const &attribute, int *line, int *column) const;
 
 private:
+    // Charges the innermost read; position() gives where a spent allowance
+    // is reported.
+    template <typename Position>
+    static bool chargeAt(qint64 cost, Position position);
+    // The position of an element the parser placed at line and column.
+    void positionAt(int line, int column, QString const &attribute, int *outLine, int *outColumn) const;
     // The file's decoded text and where its lines start, read again for the
     // first position asked: reads that report nothing never pay for them.
     bool loadSource() const;

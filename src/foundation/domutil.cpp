@@ -74,6 +74,21 @@ QString text(QDomNode const &element)
     return chargeWalk(element) ? element.toElement().text() : QString();
 }
 
+QVector<DALTreeElement> elements(DALTreeElement const &node, QString const &tagName)
+{
+    if (!DocumentRead::charge(node.countBelow(), node))
+        return QVector<DALTreeElement>();
+    QVector<DALTreeElement> list = node.elementsByTagName(tagName);
+    if (!DocumentRead::charge(list.size() * kStepsPerResult, node))
+        return QVector<DALTreeElement>();
+    return list;
+}
+
+QString text(DALTreeElement const &element)
+{
+    return DocumentRead::charge(element.countBelow(), element) ? element.text() : QString();
+}
+
 QDomElement firstElementByTagName(QDomNode const &node, QString const &tagName)
 {
     qint64 steps = 0;

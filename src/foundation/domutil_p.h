@@ -10,6 +10,8 @@
 #include <QString>
 #include <QVector>
 
+#include "elementtree_p.h"
+
 // Small DOM helpers shared by the readers. Internal to the library.
 namespace DALDom {
 
@@ -27,6 +29,21 @@ QString text(QDomNode const &element);
 // document order; a null element when there is none. Same answer as
 // elementsByTagName(tagName).item(0), without collecting the whole list.
 QDomElement firstElementByTagName(QDomNode const &node, QString const &tagName);
+
+// The same three for a DALElementTree, where a walk costs what it visits
+// and no more: the size of a subtree is known without walking it.
+QVector<DALTreeElement> elements(DALTreeElement const &node, QString const &tagName);
+QString text(DALTreeElement const &element);
+
+inline DALTreeElement itemAt(QVector<DALTreeElement> const &list, int index)
+{
+    return index >= 0 && index < list.size() ? list.at(index) : DALTreeElement();
+}
+
+inline bool hasChildElement(DALTreeElement const &node, QString const &tagName)
+{
+    return !node.firstChildElement(tagName).isNull();
+}
 
 // Value of the node's first child, which is the text of an element that
 // begins with text; empty when the node has no children.

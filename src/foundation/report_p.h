@@ -4,6 +4,8 @@
 #include <QDomNode>
 #include <QString>
 
+#include "elementtree_p.h"
+
 // How the readers record a message together with where it comes from (see
 // DALDiagnostics). Every message still goes through DALCommon::setError; the
 // location given here is attached to the next message it records and then
@@ -37,6 +39,10 @@ void error(int code, QString const &text, QDomNode const &node, QString const &a
 // error(), then the failing status -1: for the many reading steps that give
 // up where they report.
 int fail(int code, QString const &text, QDomNode const &node = QDomNode(), QString const &attribute = QString());
+
+// The same two for an element of a DALElementTree.
+void error(int code, QString const &text, DALTreeElement const &node, QString const &attribute = QString());
+int fail(int code, QString const &text, DALTreeElement const &node, QString const &attribute = QString());
 
 // DALCommon::setError(text), the message without a code, located likewise.
 void message(QString const &text, QDomNode const &node, QString const &attribute = QString());

@@ -2,7 +2,9 @@
 #include "messages_p.h"
 #include "domutil_p.h"
 #include "xmllimits_p.h"
+#include "elementtree_p.h"
 #include "pathresolver_p.h"
+#include "readscope_p.h"
 #include "report_p.h"
 #include "xmlparser_p.h"
 
@@ -52,12 +54,21 @@ int DALCommon::openDomDocument(QString const &fileName, QString const &docName,
         int line = 0;
         int column = 0;
         qint64 nodes = 0;
-        QDomDocument *doc = DALXmlParser::parse(readCapped(file), docName, &parserMessage, &line, &column, &nodes);
+        // A reader that asked for a tree (DALDeviceFile::openTree) gets no document.
+        DALElementTree *tree = ReadScope<DALElementTree>::current();
+        QDomDocument *doc = nullptr;
+        bool parsed = false;
+        if (tree) {
+            parsed = DALXmlParser::parse(readCapped(file), tree, &parserMessage, &line, &column, &nodes);
+        } else {
+            doc = DALXmlParser::parse(readCapped(file), docName, &parserMessage, &line, &column, &nodes);
+            parsed = doc;
+        }
         *document = doc;
         // Messages name the path built from the name; diagnostics the file read.
         const QString named = QFileInfo(path).absoluteFilePath();
         const QString real = QFileInfo(found).absoluteFilePath();
-        if (doc) {
+        if (parsed) {
             DALXmlParser::setLastLoadedFile({named, real, nodes});
         } else {
             result = 2;

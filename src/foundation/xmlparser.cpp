@@ -4,16 +4,23 @@
 #include "xmllimits_p.h"
 #include "xmlwhitespace_p.h"
 
+#include "elementtree_p.h"
+
 #include <QDomDocument>
+
+#include <memory>
 
 namespace DALXmlParser {
 
-QDomDocument *parse(QByteArray data, QString const &docName, QString *message, int *line, int *column,
-                    qint64 *nodes)
+namespace {
+
+// The size limit, decoding and the checks of DALXmlLimits: the decoded text,
+// or a null string with the reason and position in *message, *line, *column.
+QString prepare(QByteArray data, QString *message, int *line, int *column, qint64 *nodes)
 {
     if (data.size() > DALXmlLimits::kMaxFileSize) {
         *message = QStringLiteral("The file is larger than %1 bytes.").arg(DALXmlLimits::kMaxFileSize);
-        return nullptr;
+        return QString();
     }
     const qint64 size = data.size();
     QString text = DALXmlDecoding::decode(data);
@@ -23,15 +30,50 @@ QDomDocument *parse(QByteArray data, QString const &docName, QString *message, i
     *line = position.line;
     *column = position.column;
     if (!message->isEmpty())
-        return nullptr;
-    if (DALXmlWhitespace::kParserNormalizes)
-        text = DALXmlWhitespace::keepAsWritten(text);
+        return QString();
+    // Never null once accepted, so that an empty file reaches the parser.
+    return text.isNull() ? QString(QLatin1String("")) : text;
+}
+
+// Qt's DOM parser on text that keepAsWritten has prepared.
+QDomDocument *parseDom(QString const &text, QString const &docName, QString *message, int *line, int *column)
+{
     auto *doc = new QDomDocument(docName);
     if (!doc->setContent(text, false, message, line, column)) {
         delete doc;
         return nullptr;
     }
     return doc;
+}
+
+} // namespace
+
+QDomDocument *parse(QByteArray data, QString const &docName, QString *message, int *line, int *column,
+                    qint64 *nodes)
+{
+    const QString text = prepare(std::move(data), message, line, column, nodes);
+    if (text.isNull())
+        return nullptr;
+    return parseDom(DALXmlWhitespace::kParserNormalizes ? DALXmlWhitespace::keepAsWritten(text) : text, docName,
+                    message, line, column);
+}
+
+bool parse(QByteArray data, DALElementTree *tree, QString *message, int *line, int *column, qint64 *nodes)
+{
+    const QString text = prepare(std::move(data), message, line, column, nodes);
+    if (text.isNull())
+        return false;
+    // The stream reader normalizes white space as Qt 6's DOM parser does: a
+    // document that may need references to keep it goes to the DOM parser.
+    if (DALXmlWhitespace::readsAsWritten(text) && tree->readPlain(text))
+        return true;
+    const std::unique_ptr<QDomDocument> doc(
+        parseDom(DALXmlWhitespace::kParserNormalizes ? DALXmlWhitespace::keepAsWritten(text) : text, QString(),
+                 message, line, column));
+    if (!doc)
+        return false;
+    tree->fromDocument(*doc);
+    return true;
 }
 
 namespace {

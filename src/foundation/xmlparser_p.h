@@ -5,6 +5,7 @@
 #include <QString>
 
 class QDomDocument;
+class DALElementTree;
 
 // The one way the library turns the bytes of a file into a document: the
 // size limit, decoding, the checks of DALXmlLimits, then Qt's DOM parser on
@@ -18,6 +19,11 @@ namespace DALXmlParser {
 // *nodes is the number of nodes the document was found to hold.
 QDomDocument *parse(QByteArray data, QString const &docName, QString *message, int *line, int *column,
                     qint64 *nodes);
+
+// The same steps into *tree: plain documents are read without a DOM (see
+// DALElementTree), every other one through Qt's DOM parser as above. False,
+// with the reason and position, where parse() would give null.
+bool parse(QByteArray data, DALElementTree *tree, QString *message, int *line, int *column, qint64 *nodes);
 
 // The file that DALCommon::openDomDocument read last: its absolute path as
 // messages name it (the path built from the name asked for), the absolute

@@ -18,19 +18,46 @@ QLatin1String reference(QChar c)
                                     : QLatin1String("&#13;");
 }
 
-// Appends text[from, to) to out, with the characters that escape() selects
-// written as references.
-template <typename Escape>
-void copy(QString const &text, int from, int to, QString *out, Escape escape)
+// The text being rewritten: unchanged parts are copied in one piece when the
+// next reference is written, so that a document without any costs one scan.
+class Writer
 {
-    for (int i = from; i < to; ++i) {
-        const QChar c = text.at(i);
-        if (escape(c))
-            *out += reference(c);
-        else
-            *out += c;
+public:
+    explicit Writer(QString const &text) : m_text(text) {}
+
+    // Writes text[at] as its reference.
+    void escape(int at)
+    {
+        if (m_out.isEmpty())
+            m_out.reserve(m_text.size() + m_text.size() / 16);
+        m_out += QStringView(m_text).mid(m_copied, at - m_copied);
+        m_out += reference(m_text.at(at));
+        m_copied = at + 1;
     }
-}
+
+    // Escapes the characters of text[from, to) that select() selects.
+    template <typename Select>
+    void scan(int from, int to, Select select)
+    {
+        for (int i = from; i < to; ++i) {
+            if (select(m_text.at(i)))
+                escape(i);
+        }
+    }
+
+    QString result()
+    {
+        if (m_copied == 0)
+            return m_text;
+        m_out += QStringView(m_text).mid(m_copied);
+        return m_out;
+    }
+
+private:
+    QString const &m_text;
+    QString m_out;
+    int m_copied = 0;
+};
 
 int past(QString const &text, int from, QLatin1String token)
 {
@@ -40,12 +67,32 @@ int past(QString const &text, int from, QLatin1String token)
 
 } // namespace
 
+bool readsAsWritten(QString const &text)
+{
+    const QChar *begin = text.constData();
+    const QChar *end = begin + text.size();
+    for (const QChar *p = begin; p < end; ++p) {
+        const ushort c = p->unicode();
+        if (c > '\r' || (c != '\t' && c != '\n' && c != '\r'))
+            continue;
+        const QChar *before = p;
+        while (before > begin && isSpace(before[-1]))
+            --before;
+        const QChar *after = p;
+        while (after < end && isSpace(*after))
+            ++after;
+        if ((before > begin && before[-1] != QLatin1Char('>')) || (after < end && *after != QLatin1Char('<')))
+            return false;
+        p = after - 1; // the rest of this run is white space between markup too
+    }
+    return true;
+}
+
 QString keepAsWritten(QString const &text)
 {
     if (!text.contains(QLatin1Char('\r')) && !text.contains(QLatin1Char('\t')) && !text.contains(QLatin1Char('\n')))
         return text;
-    QString out;
-    out.reserve(text.size() + text.size() / 16);
+    Writer out(text);
     int depth = 0;
     int i = 0;
     while (i < text.size()) {
@@ -55,7 +102,7 @@ QString keepAsWritten(QString const &text)
         // Text: inside the root element and not white space only.
         const bool keep = depth > 0 && std::any_of(text.constBegin() + i, text.constBegin() + markup,
                                                    [](QChar c) { return !isSpace(c); });
-        copy(text, i, markup, &out, [keep](QChar c) { return keep && c == QLatin1Char('\r'); });
+        out.scan(i, markup, [keep](QChar c) { return keep && c == QLatin1Char('\r'); });
         if (markup >= text.size())
             break;
         int end;
@@ -87,7 +134,7 @@ QString keepAsWritten(QString const &text)
             const bool empty = end >= 2 && text.at(end - 2) == QLatin1Char('/');
             depth += closing ? -1 : empty ? 0 : 1;
             QChar inValue;
-            copy(text, markup, end, &out, [&inValue](QChar c) {
+            out.scan(markup, end, [&inValue](QChar c) {
                 if (!inValue.isNull()) {
                     if (c == inValue) {
                         inValue = QChar();
@@ -102,10 +149,9 @@ QString keepAsWritten(QString const &text)
             i = end;
             continue;
         }
-        out += QStringView(text).mid(markup, end - markup);
         i = end;
     }
-    return out;
+    return out.result();
 }
 
 } // namespace DALXmlWhitespace

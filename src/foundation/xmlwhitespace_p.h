@@ -22,6 +22,12 @@ constexpr bool kParserNormalizes = QT_VERSION >= QT_VERSION_CHECK(6, 0, 0);
 // is nothing to replace.
 QString keepAsWritten(QString const &text);
 
+// Whether every parser reads text's white space as written, which holds when
+// each tab, line feed and carriage return lies in white space between a ">"
+// and a "<" (or the start or end of the text). A quick check that may answer
+// false where keepAsWritten would change nothing, never true where it would.
+bool readsAsWritten(QString const &text);
+
 } // namespace DALXmlWhitespace
 
 #endif // DAL_XMLWHITESPACE_P_H

@@ -2,11 +2,7 @@
 // ends share: Command elements with their fields, override fields and
 // write-custom lists, into records.
 
-#include "DALRfCmdSettings.h"
-
-#include "DALCommon.h"
-#include "domutil_p.h"
-#include "report_p.h"
+#include "commandread_p.h"
 
 #include <QDomElement>
 #include <QDomNodeList>
@@ -14,85 +10,25 @@
 using DALDom::hasChildElement;
 using DALDom::itemAt;
 
-namespace {
-
-const QString kMissingName = QStringLiteral("Missing \"name\" attribute for element %1 in %2");
-
-} // namespace
-
 int DALRfCmdSettings::getCommands(const QDomNodeList &commandElements, QString fileName,
                                   QList<Command> *commands)
 {
-    int status = 0;
-    for (int i = 0; i < commandElements.count() && status == 0; ++i) {
-        const QDomElement element = itemAt(commandElements, i).toElement();
-        Command command;
-        if (element.hasAttribute(QStringLiteral("function")))
-            command.function = element.attribute(QStringLiteral("function"));
-        if (!element.hasAttribute(QStringLiteral("name"))) {
-            return DALReport::fail(DALErrorCode::FileOpenFailed, kMissingName.arg(element.tagName(), fileName), element);
-        }
-        command.name = element.attribute(QStringLiteral("name"));
-
-        if (hasChildElement(element, QStringLiteral("Field"))) {
-            status = getFields(DALDom::elements(element, QStringLiteral("Field")), fileName, &command.fields);
-            if (status == -1)
-                return -1;
-        }
-        if (hasChildElement(element, QStringLiteral("OverrideField"))) {
-            status = getOverrideFields(DALDom::elements(element, QStringLiteral("OverrideField")),
-                                       &command.overrideField);
-        }
-        if (status == -1)
-            return -1;
-        commands->append(command);
-    }
-    return status;
+    return DALCommandRead::readCommands(commandElements, fileName, commands);
 }
 
 int DALRfCmdSettings::getFields(const QDomNodeList &fieldElements, QString fileName, QList<CmdField> *fields)
 {
-    for (int i = 0; i < fieldElements.count(); ++i) {
-        const QDomElement element = itemAt(fieldElements, i).toElement();
-        if (!element.hasAttribute(QStringLiteral("name"))) {
-            return DALReport::fail(DALErrorCode::FileOpenFailed, kMissingName.arg(element.tagName(), fileName), element);
-        }
-        CmdField field;
-        field.name = element.attribute(QStringLiteral("name"));
-        field.value = DALDom::text(element);
-        field.tfOverride = element.attribute(QStringLiteral("tfOverride")).toUpper() != QLatin1String("NO");
-        fields->append(field);
-    }
-    return 0;
+    return DALCommandRead::readFields(fieldElements, fileName, fields);
 }
 
 int DALRfCmdSettings::getOverrideFields(const QDomNodeList &overrideFieldElements, OverrideField *overrideField)
 {
-    int result = 0;
-    for (int i = 0; i < overrideFieldElements.count(); ++i) {
-        const QDomElement element = itemAt(overrideFieldElements, i).toElement();
-        if (element.hasAttribute(QStringLiteral("name")))
-            overrideField->name = element.attribute(QStringLiteral("name"));
-        if (getOverrideBlocks(DALDom::elements(element, QStringLiteral("Block")), overrideField) == -1)
-            result = -1;
-    }
-    return result;
+    return DALCommandRead::readOverrideFields(overrideFieldElements, overrideField);
 }
 
 int DALRfCmdSettings::getOverrideBlocks(const QDomNodeList &blockElements, OverrideField *overrideField)
 {
-    int result = 0;
-    for (int i = 0; i < blockElements.count(); ++i) {
-        const QDomNode node = itemAt(blockElements, i);
-        if (!node.isElement()) {
-            DALReport::error(DALErrorCode::FileOpenFailed, QStringLiteral("Override Block not seen as QDomElement!"), node);
-            result = -1;
-            continue;
-        }
-        overrideField->blocks.append(DALDom::text(node.toElement()));
-        overrideField->overrideMap.addOverrideIndex(overrideField->name, overrideField->blocks.size() - 1);
-    }
-    return result;
+    return DALCommandRead::readOverrideBlocks(blockElements, overrideField);
 }
 
 int DALRfCmdSettings::getWriteCustoms(const QDomNodeList &writeCustomElements, QString fileName,

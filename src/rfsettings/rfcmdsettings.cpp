@@ -3,10 +3,12 @@
 #include "DALCommon.h"
 #include "DALDeviceConfig.h"
 #include "commandcopy_p.h"
+#include "commandread_p.h"
 #include "documentcopy_p.h"
 #include "devicefile_p.h"
 #include "documentread_p.h"
 #include "domutil_p.h"
+#include "elementtree_p.h"
 #include "readscope_p.h"
 #include "report_p.h"
 
@@ -171,22 +173,21 @@ int DALRfCmdSettings::getCmdSettings(QString fileName, QString options, QList<Cm
         }
     }
 
-    QDomDocument *loaded = nullptr;
-    int status = DALDeviceFile::open(directory, fileName, kDocName, &loaded);
-    std::unique_ptr<QDomDocument> document(loaded);
+    DALElementTree document;
+    int status = DALDeviceFile::openTree(directory, fileName, &document);
     if (status != 0)
         return status;
 
-    DocumentRead reading(*document);
+    DocumentRead reading(document);
     CmdSetting record;
     initCmdSetting(&record);
-    const QDomNodeList elements = DALDom::elements(*document, QStringLiteral("setting"));
+    const QVector<DALTreeElement> elements = DALDom::elements(document.document(), QStringLiteral("setting"));
     for (int i = 0; i < elements.count(); ++i) {
-        const QDomElement element = itemAt(elements, i).toElement();
+        const DALTreeElement element = itemAt(elements, i);
         record.fileName = fileName;
         record.options = options;
 
-        QDomElement child = element.firstChildElement(QStringLiteral("Description"));
+        DALTreeElement child = element.firstChildElement(QStringLiteral("Description"));
         if (!child.isNull())
             record.description = DALDom::text(child);
         child = element.firstChildElement(QStringLiteral("Name"));
@@ -196,7 +197,7 @@ int DALRfCmdSettings::getCmdSettings(QString fileName, QString options, QList<Cm
         if (!child.isNull())
             record.frequency = DALDom::text(child);
 
-        const QDomElement patch = element.firstChildElement(QStringLiteral("Patch"));
+        const DALTreeElement patch = element.firstChildElement(QStringLiteral("Patch"));
         if (!patch.isNull()) {
             record.patch.define = DALDom::text(patch.firstChildElement(QStringLiteral("Define")));
             record.patch.cpe = DALDom::text(patch.firstChildElement(QStringLiteral("Cpe")));
@@ -204,7 +205,7 @@ int DALRfCmdSettings::getCmdSettings(QString fileName, QString options, QList<Cm
             record.patch.rfe = DALDom::text(patch.firstChildElement(QStringLiteral("Rfe")));
         }
 
-        const QDomElement testFunc = element.firstChildElement(QStringLiteral("TestFunc"));
+        const DALTreeElement testFunc = element.firstChildElement(QStringLiteral("TestFunc"));
         if (!testFunc.isNull() && status == 0) {
             const struct {
                 const char *tag;
@@ -218,14 +219,15 @@ int DALRfCmdSettings::getCmdSettings(QString fileName, QString options, QList<Cm
             for (const auto &function : functions) {
                 if (status != 0)
                     break;
-                const QDomElement file = testFunc.firstChildElement(QLatin1String(function.tag));
+                const DALTreeElement file = testFunc.firstChildElement(QLatin1String(function.tag));
                 if (!file.isNull())
                     status = readTfCmdFile(DALDom::text(file), function.commands);
             }
         }
 
         if (status == 0 && hasChildElement(element, QStringLiteral("Command")))
-            status = getCommands(DALDom::elements(element, QStringLiteral("Command")), fileName, &record.commands);
+            status = DALCommandRead::readCommands(DALDom::elements(element, QStringLiteral("Command")), fileName,
+                                                  &record.commands);
     }
 
     if (reading.exhausted())
@@ -250,15 +252,15 @@ int DALRfCmdSettings::readTfCmdFile(QString fileName, QList<Command> *commands)
         }
     }
 
-    QDomDocument *loaded = nullptr;
-    const int opened = DALDeviceFile::open(directory, fileName, kDocName, &loaded);
-    std::unique_ptr<QDomDocument> document(loaded);
+    DALElementTree document;
+    const int opened = DALDeviceFile::openTree(directory, fileName, &document);
     if (opened != 0)
         return opened;
 
-    DocumentRead reading(*document);
+    DocumentRead reading(document);
     QList<Command> read;
-    int status = getCommands(DALDom::elements(*document, QStringLiteral("Command")), fileName, &read);
+    int status = DALCommandRead::readCommands(DALDom::elements(document.document(), QStringLiteral("Command")),
+                                              fileName, &read);
     if (reading.exhausted()) {
         read.clear();
         status = 2;
