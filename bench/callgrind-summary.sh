@@ -26,8 +26,8 @@ summarize | awk '
             if (k ~ /^(device|reader)\//) extra = sprintf("  %.2f x floor", ir[k] / floor)
             if (k ~ /\/2N$/) { base = k; sub(/\/2N$/, "/N", base); extra = sprintf("  2N/N %.2f", ir[k] / ir[base]) }
             if (k == "case/settings-miscased" && ("case/settings-exact" in ir))
-                extra = sprintf("  resolution %d = %.3f x case/floor", ir[k] - ir["case/settings-exact"],
+                extra = sprintf("  resolution %.0f = %.3f x case/floor", ir[k] - ir["case/settings-exact"],
                                 (ir[k] - ir["case/settings-exact"]) / ir["case/floor"])
-            printf "%-40s %14d%s\n", k, ir[k], extra
+            printf "%-40s %14.0f%s\n", k, ir[k], extra
         }
     }'

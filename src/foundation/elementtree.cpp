@@ -31,6 +31,23 @@ int DALElementTree::nameIndex(QString const &name)
     return m_names.size() - 1;
 }
 
+QString DALElementTree::shared(QString const &value)
+{
+    // Longer strings are rarely repeated; the lookup would not pay.
+    constexpr int kLongest = 32;
+    if (!m_strings || value.size() > kLongest)
+        return value;
+    return *m_strings->insert(value);
+}
+
+void DALElementTree::reserve(qint64 nodes)
+{
+    const int entries = int(qBound<qint64>(0, nodes + 1, 1 << 22));
+    m_entries.reserve(entries);
+    m_attributes.reserve(entries / 2);
+    m_texts.reserve(entries / 2);
+}
+
 int DALElementTree::append(Entry const &entry)
 {
     const int index = m_entries.size();
@@ -52,6 +69,18 @@ void DALElementTree::close()
     m_last.removeLast();
 }
 
+namespace {
+
+// A string of its own size: the stream reader's views can cover the whole of
+// a reused buffer, which toString() would share with its spare capacity.
+template <typename View>
+QString compact(View const &view)
+{
+    return QString(view.constData(), int(view.size()));
+}
+
+} // namespace
+
 bool DALElementTree::readPlain(QString const &text)
 {
     clear();
@@ -64,14 +93,14 @@ bool DALElementTree::readPlain(QString const &text)
         case QXmlStreamReader::StartElement: {
             Entry entry;
             entry.kind = Element;
-            entry.name = nameIndex(reader.qualifiedName().toString());
+            entry.name = nameIndex(compact(reader.qualifiedName()));
             entry.line = int(reader.lineNumber());
             entry.column = int(reader.columnNumber());
             entry.first = m_attributes.size();
             const QXmlStreamAttributes attributes = reader.attributes();
             entry.count = attributes.size();
             for (const QXmlStreamAttribute &attribute : attributes)
-                m_attributes.append({nameIndex(attribute.qualifiedName().toString()), attribute.value().toString()});
+                m_attributes.append({nameIndex(compact(attribute.qualifiedName())), shared(compact(attribute.value()))});
             append(entry);
             break;
         }
@@ -86,7 +115,7 @@ bool DALElementTree::readPlain(QString const &text)
             Entry entry;
             entry.kind = Text;
             entry.first = m_texts.size();
-            m_texts.append(reader.text().toString());
+            m_texts.append(shared(compact(reader.text())));
             append(entry);
             break;
         }
@@ -123,7 +152,7 @@ void DALElementTree::fromDocument(QDomNode const &document)
             entry.count = attributes.count();
             for (int i = 0; i < attributes.count(); ++i) {
                 const QDomNode attribute = attributes.item(i);
-                m_attributes.append({nameIndex(attribute.nodeName()), attribute.nodeValue()});
+                m_attributes.append({nameIndex(attribute.nodeName()), shared(attribute.nodeValue())});
             }
             append(entry);
             descend = current.hasChildNodes();
@@ -133,7 +162,7 @@ void DALElementTree::fromDocument(QDomNode const &document)
             Entry entry;
             entry.kind = Text;
             entry.first = m_texts.size();
-            m_texts.append(current.nodeValue());
+            m_texts.append(shared(current.nodeValue()));
             append(entry);
         }
         if (descend) {

@@ -2,6 +2,7 @@
 #define DAL_ELEMENTTREE_P_H
 
 #include <QHash>
+#include <QSet>
 #include <QString>
 #include <QVector>
 
@@ -65,6 +66,13 @@ public:
     bool readPlain(QString const &text);
     void fromDocument(QDomNode const &document);
 
+    // Room for a document of about this many nodes.
+    void reserve(qint64 nodes);
+    // Short values and texts are taken from (and added to) strings, which
+    // the trees of one read share: records built from many files then hold
+    // one copy of each name and value. strings must outlive the building.
+    void shareStrings(QSet<QString> *strings) { m_strings = strings; }
+
     DALTreeElement document() const { return DALTreeElement(this, 0); }
     // Every element, one line each in document order: depth, name, attributes
     // by name, text. Two trees of one document describe alike.
@@ -94,6 +102,7 @@ private:
 
     void clear();
     int nameIndex(QString const &name);
+    QString shared(QString const &value);
     // Opens an element or adds a text below the innermost open element.
     int append(Entry const &entry);
     void close();
@@ -105,6 +114,7 @@ private:
     QHash<QString, int> m_nameIndex;
     QVector<int> m_open; // the root, then every element not yet closed
     QVector<int> m_last; // the last child of each open entry, -1 for none
+    QSet<QString> *m_strings = nullptr;
 };
 
 #endif // DAL_ELEMENTTREE_P_H

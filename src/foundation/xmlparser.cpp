@@ -65,6 +65,7 @@ bool parse(QByteArray data, DALElementTree *tree, QString *message, int *line, i
         return false;
     // The stream reader normalizes white space as Qt 6's DOM parser does: a
     // document that may need references to keep it goes to the DOM parser.
+    tree->reserve(*nodes);
     if (DALXmlWhitespace::readsAsWritten(text) && tree->readPlain(text))
         return true;
     const std::unique_ptr<QDomDocument> doc(

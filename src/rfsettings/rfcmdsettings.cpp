@@ -42,6 +42,7 @@ struct ReadContext
     QString directory;
     QHash<QString, QList<DALRfCmdSettings::Command>> tfCommands;
     QHash<QString, CachedSetting> settings;
+    QSet<QString> strings; // shared by the records of every file
 };
 using ContextScope = ReadScope<ReadContext>;
 
@@ -74,7 +75,7 @@ DALRfCmdSettings::DALRfCmdSettings(QString &deviceName)
     m_status = DALDeviceFile::openForDevice(kCategoriesFile, m_deviceName, kDocName, &m_document, &directory);
     if (m_status != 0)
         return;
-    ReadContext context{directory, {}, {}};
+    ReadContext context{directory, {}, {}, {}};
     ContextScope scope(context);
     DocumentRead reading(*m_document);
     m_status = createRfCmdSettings();
@@ -174,6 +175,8 @@ int DALRfCmdSettings::getCmdSettings(QString fileName, QString options, QList<Cm
     }
 
     DALElementTree document;
+    if (context)
+        document.shareStrings(&context->strings);
     int status = DALDeviceFile::openTree(directory, fileName, &document);
     if (status != 0)
         return status;
@@ -253,6 +256,8 @@ int DALRfCmdSettings::readTfCmdFile(QString fileName, QList<Command> *commands)
     }
 
     DALElementTree document;
+    if (context)
+        document.shareStrings(&context->strings);
     const int opened = DALDeviceFile::openTree(directory, fileName, &document);
     if (opened != 0)
         return opened;
