@@ -38,6 +38,14 @@ void errorAt(int code, QString const &text, Node const &node, QString const &att
     s_next = Location(); // also when code 0 recorded nothing
 }
 
+template <typename Node>
+void messageAt(QString const &text, Node const &node, QString const &attribute)
+{
+    locateAt(node, attribute);
+    DALCommon::setError(text);
+    s_next = Location();
+}
+
 } // namespace
 
 QList<DALDiagnostics::Diagnostic> const &DALDiagnostics::getDiagnostics()
@@ -95,15 +103,24 @@ int fail(int code, QString const &text, DALTreeElement const &node, QString cons
 
 void message(QString const &text, QDomNode const &node, QString const &attribute)
 {
-    locateAt(node, attribute);
-    DALCommon::setError(text);
-    s_next = Location();
+    messageAt(text, node, attribute);
+}
+
+void message(QString const &text, DALTreeElement const &node, QString const &attribute)
+{
+    messageAt(text, node, attribute);
 }
 
 QDomNode within(QDomNode const &element, QString const &tag)
 {
     const QDomElement child = DALDom::firstElementByTagName(element, tag);
     return child.isNull() ? element : QDomNode(child);
+}
+
+DALTreeElement within(DALTreeElement const &element, QString const &tag)
+{
+    const DALTreeElement child = DALDom::firstElementByTagName(element, tag);
+    return child.isNull() ? element : child;
 }
 
 void appended(int code, QString const &text)

@@ -89,6 +89,14 @@ QString text(DALTreeElement const &element)
     return DocumentRead::charge(element.countBelow(), element) ? element.text() : QString();
 }
 
+DALTreeElement firstElementByTagName(DALTreeElement const &node, QString const &tagName)
+{
+    const DALTreeElement first = node.firstElementByTagName(tagName);
+    // The walk stops at the first match, as the DOM's does.
+    const qint64 steps = first.isNull() ? node.countBelow() : first.index() - node.index();
+    return DocumentRead::charge(steps, node) ? first : DALTreeElement();
+}
+
 QDomElement firstElementByTagName(QDomNode const &node, QString const &tagName)
 {
     qint64 steps = 0;

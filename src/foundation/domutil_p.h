@@ -34,6 +34,15 @@ QDomElement firstElementByTagName(QDomNode const &node, QString const &tagName);
 // and no more: the size of a subtree is known without walking it.
 QVector<DALTreeElement> elements(DALTreeElement const &node, QString const &tagName);
 QString text(DALTreeElement const &element);
+DALTreeElement firstElementByTagName(DALTreeElement const &node, QString const &tagName);
+
+// The text of the first element named tagName below node (what
+// DALCommon::getTextFromTagName reads), for either kind of document.
+template <typename Node>
+QString textOf(Node const &node, QString const &tagName)
+{
+    return text(firstElementByTagName(node, tagName));
+}
 
 inline DALTreeElement itemAt(QVector<DALTreeElement> const &list, int index)
 {

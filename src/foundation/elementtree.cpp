@@ -290,6 +290,19 @@ QString DALTreeElement::text() const
     return text;
 }
 
+DALTreeElement DALTreeElement::firstElementByTagName(QString const &tagName) const
+{
+    if (!m_tree)
+        return DALTreeElement();
+    const int name = m_tree->m_nameIndex.value(tagName, -1);
+    const auto &entries = m_tree->m_entries;
+    for (int i = m_index + 1; name >= 0 && i < entries.at(m_index).end; ++i) {
+        if (entries.at(i).kind == DALElementTree::Element && entries.at(i).name == name)
+            return DALTreeElement(m_tree, i);
+    }
+    return DALTreeElement();
+}
+
 QVector<DALTreeElement> DALTreeElement::elementsByTagName(QString const &tagName) const
 {
     QVector<DALTreeElement> found;

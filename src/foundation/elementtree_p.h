@@ -29,6 +29,8 @@ public:
     DALTreeElement nextSiblingElement(QString const &tagName = QString()) const;
     // The text of every text node below, in document order (QDomElement::text).
     QString text() const;
+    // The first element named tagName below this one, in document order.
+    DALTreeElement firstElementByTagName(QString const &tagName) const;
     // Elements named tagName below this one, in document order.
     QVector<DALTreeElement> elementsByTagName(QString const &tagName) const;
     // Nodes below this one (elements and text).

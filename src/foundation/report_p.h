@@ -43,6 +43,8 @@ int fail(int code, QString const &text, QDomNode const &node = QDomNode(), QStri
 // The same two for an element of a DALElementTree.
 void error(int code, QString const &text, DALTreeElement const &node, QString const &attribute = QString());
 int fail(int code, QString const &text, DALTreeElement const &node, QString const &attribute = QString());
+void message(QString const &text, DALTreeElement const &node, QString const &attribute = QString());
+DALTreeElement within(DALTreeElement const &element, QString const &tag);
 
 // DALCommon::setError(text), the message without a code, located likewise.
 void message(QString const &text, QDomNode const &node, QString const &attribute = QString());

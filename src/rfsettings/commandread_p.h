@@ -21,6 +21,9 @@ using OverrideField = DALRfCmdSettings::OverrideField;
 using DALDom::hasChildElement;
 using DALDom::itemAt;
 
+// The file of a device's categories.
+inline const QString kCategoriesFile = QStringLiteral("categories.xml");
+
 inline QString missingName(QString const &tagName, QString const &fileName)
 {
     return QStringLiteral("Missing \"name\" attribute for element %1 in %2").arg(tagName, fileName);

@@ -10,6 +10,8 @@
 #include "report_p.h"
 #include "nameindex_p.h"
 #include "commandcopy_p.h"
+#include "elementtree_p.h"
+#include "paread_p.h"
 
 #include <QDomDocument>
 #include <QDomNodeList>
@@ -38,6 +40,23 @@ struct DesignLookup
     NameIndex designs;
 };
 using DesignLookups = AttachedState<DALPaSettingsDef::PaSettings, DesignLookup>;
+
+// Reads one file's designs and default table and keeps them under the
+// file's name; nothing of a file that fails is kept.
+template <typename Document>
+int storeTables(QMap<QString, DALPaSettingsDef::PaSettings *> &files, DALPaRead::Context const &context,
+                Document const &document, QString const &fileName)
+{
+    std::unique_ptr<DALPaSettingsDef::PaSettings> settings(new DALPaSettingsDef::PaSettings);
+    const int status = DALPaRead::paSettings(context, document, settings.get());
+    if (status != 0)
+        return status;
+    // Two names that differ only in case share a key: the later file wins.
+    const QString key = fileName.toLower();
+    delete files.take(key);
+    files.insert(key, settings.release());
+    return 0;
+}
 
 // The index of a file of many designs that the host has not been given;
 // null when the designs are to be walked.
@@ -194,14 +213,17 @@ int DALPaSettingsDef::createAllPaSettingTables(const QString &directory, bool us
         return 0;
 
     const QStringList files = DALDeviceFile::matchingFiles(dir, m_paSettingsFilter);
+    QSet<QString> strings; // shared by the records of every file
     for (const QString &name : files) {
-        QDomDocument *loaded = nullptr;
-        const int opened = DALDeviceFile::open(dir, name, QStringLiteral("pasettings"), &loaded);
-        std::unique_ptr<QDomDocument> document(loaded);
+        DALElementTree document;
+        document.shareStrings(&strings);
+        const int opened = DALDeviceFile::openTree(dir, name, &document);
         if (opened != 0)
             return opened;
-        DocumentRead reading(*document);
-        int status = createPaSettingTables(name, document.get());
+        DocumentRead reading(document);
+        m_currentFile = name;
+        int status = storeTables(m_paSettings, {m_deviceName, m_currentFile, m_cmdSettings != nullptr},
+                                 document.document(), name);
         if (reading.exhausted()) {
             DesignLookups::drop(m_paSettings.value(name.toLower()));
             delete m_paSettings.take(name.toLower());
@@ -216,136 +238,27 @@ int DALPaSettingsDef::createAllPaSettingTables(const QString &directory, bool us
 int DALPaSettingsDef::createPaSettingTables(QString fileName, QDomDocument *document)
 {
     m_currentFile = fileName;
-    std::unique_ptr<PaSettings> settings(new PaSettings);
-
-    const QDomNodeList designs = DALDom::elements(*document, QStringLiteral("RfDesign"));
-    for (int i = 0; i < designs.count(); ++i) {
-        QDomElement element = itemAt(designs, i).toElement();
-        if (createRfDesign(element, settings.get()) == -1)
-            return -1;
-    }
-
-    QDomElement defaultTable = DALDom::firstElementByTagName(*document, QStringLiteral("DefaultPaTable"));
-    if (defaultTable.isNull()) {
-        return DALReport::fail(DALErrorCode::FileOpenFailed, QStringLiteral("Default PA table missing: %1").arg(fileName));
-    }
-    const int status = createPaSettingTable(defaultTable, settings->defaultPaTable);
-    if (status != 0)
-        return status;
-
-    // Two names that differ only in case share a key: the later file wins.
-    const QString key = fileName.toLower();
-    delete m_paSettings.take(key);
-    m_paSettings.insert(key, settings.release());
-    return 0;
+    return storeTables(m_paSettings, {m_deviceName, m_currentFile, m_cmdSettings != nullptr}, *document, fileName);
 }
 
 int DALPaSettingsDef::createRfDesign(QDomElement &element, PaSettings *paSettings)
 {
-    RfDesign design;
-    design.name = element.attribute(QStringLiteral("name"));
-    const QDomNodeList ranges = DALDom::elements(element, QStringLiteral("FrequencyRange"));
-    for (int i = 0; i < ranges.count(); ++i) {
-        QDomElement range = itemAt(ranges, i).toElement();
-        if (createFrequencyRange(range, &design) == -1)
-            return -1;
-    }
-    paSettings->rfDesigns.append(design);
-    return 0;
+    return DALPaRead::rfDesign({m_deviceName, m_currentFile, m_cmdSettings != nullptr}, element, paSettings);
 }
 
 int DALPaSettingsDef::createFrequencyRange(QDomElement &element, RfDesign *rfDesign)
 {
-    FrequencyRange range;
-    bool failed = false;
-    bool ok = false;
-    const QString minText = DALCommon::getTextFromTagName(QStringLiteral("Min"), &element);
-    range.min = static_cast<unsigned short>(minText.toUInt(&ok, 10));
-    if (!ok) {
-        DALReport::error(DALErrorCode::FileOpenFailed, QStringLiteral("Invalid Min frequency: %1").arg(minText),
-                         DALReport::within(element, QStringLiteral("Min")));
-        failed = true;
-    }
-    const QString maxText = DALCommon::getTextFromTagName(QStringLiteral("Max"), &element);
-    range.max = static_cast<unsigned short>(maxText.toUInt(&ok, 10));
-    if (!ok) {
-        DALReport::error(DALErrorCode::FileOpenFailed, QStringLiteral("Invalid Max frequency: %1").arg(maxText),
-                         DALReport::within(element, QStringLiteral("Max")));
-        failed = true;
-    }
-    if (failed)
-        return -1;
-
-    QDomElement table = DALDom::firstElementByTagName(element, QStringLiteral("PaSettingTable"));
-    if (!table.isNull()) {
-        const int status = createPaSettingTable(table, range.paSettingTable);
-        if (status != 0)
-            return status;
-    }
-    rfDesign->frequencyRanges.append(range);
-    return 0;
+    return DALPaRead::frequencyRange({m_deviceName, m_currentFile, m_cmdSettings != nullptr}, element, rfDesign);
 }
 
 int DALPaSettingsDef::createPaSettingTable(QDomElement &element, PaSettingTable &table)
 {
-    const QDomNodeList entries = DALDom::elements(element, QStringLiteral("PaSetting"));
-    for (int i = 0; i < entries.count(); ++i) {
-        QDomElement entry = itemAt(entries, i).toElement();
-        const int status = createPaSetting(entry, table);
-        if (status != 0)
-            return status;
-    }
-    return 0;
+    return DALPaRead::paSettingTable({m_deviceName, m_currentFile, m_cmdSettings != nullptr}, element, table);
 }
 
 int DALPaSettingsDef::createPaSetting(QDomElement &element, PaSettingTable &table)
 {
-    PaSetting entry;
-    if (!element.hasAttribute(QStringLiteral("text"))) {
-        return DALReport::fail(DALErrorCode::FileOpenFailed, QStringLiteral("XML name attribute missing in pasettings definition file. Device: %1")
-                                .arg(m_deviceName),
-                         element);
-    }
-    entry.text = element.attribute(QStringLiteral("text"));
-
-    if (!m_cmdSettings) {
-        DALReport::message(QStringLiteral("DALPaSettingsDef: Null pointer"), element);
-        return -1;
-    }
-    int status = m_cmdSettings->getCommands(DALDom::elements(element, QStringLiteral("Command")), m_currentFile,
-                                            &entry.commands);
-    if (status != 0)
-        return status;
-
-    bool ok = false;
-    const QString valueText = DALCommon::getTextFromTagName(QStringLiteral("Value"), &element);
-    entry.value = static_cast<unsigned short>(valueText.toUInt(&ok, 16));
-    if (!ok) {
-        return DALReport::fail(DALErrorCode::ConfigurationError, QStringLiteral("Incorrect PA setting value: %1, Current File: %2, Device: %3")
-                                .arg(valueText, m_currentFile, m_deviceName),
-                         DALReport::within(element, QStringLiteral("Value")));
-    }
-
-    const QString highPaText = DALCommon::getTextFromTagName(QStringLiteral("TxHighPa"), &element);
-    if (!highPaText.isEmpty()) {
-        entry.txHighPa = highPaText.toUInt(&ok, 16);
-        if (!ok) {
-            return DALReport::fail(DALErrorCode::ConfigurationError, QStringLiteral("Incorrect TxHighPa setting value: %1, Current File: %2, Device: %3")
-                                    .arg(highPaText, m_currentFile, m_deviceName),
-                             DALReport::within(element, QStringLiteral("TxHighPa")));
-        }
-    } else {
-        entry.txHighPa = 0xFFFFFFFFu;
-    }
-
-    const QDomNodeList options = DALDom::elements(element, QStringLiteral("Option"));
-    if (options.count() > 0) {
-        status = createOptionList(options, &entry);
-        if (status != 0)
-            return status;
-    }
-    table.paSettings.append(entry);
-    return 0;
+    return DALPaRead::paSetting({m_deviceName, m_currentFile, m_cmdSettings != nullptr}, element, table);
 }
 
 int DALPaSettingsDef::createOptionList(const QDomNodeList &optionElements, PaSetting *entry)

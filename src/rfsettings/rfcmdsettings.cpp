@@ -23,7 +23,6 @@ using DALDom::itemAt;
 
 namespace {
 
-const QString kCategoriesFile = QStringLiteral("categories.xml");
 const QString kDocName = QStringLiteral("RfCommandSettings");
 
 // A setting file that was read without failure, as it was read.
@@ -50,7 +49,7 @@ QString settingsDirectory(QString const &device)
 {
     if (const ReadContext *context = ContextScope::current())
         return context->directory;
-    return DALDeviceConfig::getPath(kCategoriesFile, device, QString(), QString());
+    return DALDeviceConfig::getPath(DALCommandRead::kCategoriesFile, device, QString(), QString());
 }
 
 QString cacheKey(QString const &directory, QString const &fileName)
@@ -72,7 +71,7 @@ DALRfCmdSettings::DALRfCmdSettings(QString &deviceName)
     , m_status(0)
 {
     QString directory;
-    m_status = DALDeviceFile::openForDevice(kCategoriesFile, m_deviceName, kDocName, &m_document, &directory);
+    m_status = DALDeviceFile::openForDevice(DALCommandRead::kCategoriesFile, m_deviceName, kDocName, &m_document, &directory);
     if (m_status != 0)
         return;
     ReadContext context{directory, {}, {}, {}};
@@ -130,7 +129,7 @@ int DALRfCmdSettings::createRfCmdSettings()
 {
     const QDomElement defaults = DALDom::firstElementByTagName(*m_document, QStringLiteral("Default"));
     if (defaults.isNull()) {
-        return DALReport::fail(DALErrorCode::FileOpenFailed, QStringLiteral("Default category and setting missing in %1").arg(kCategoriesFile));
+        return DALReport::fail(DALErrorCode::FileOpenFailed, QStringLiteral("Default category and setting missing in %1").arg(DALCommandRead::kCategoriesFile));
     }
     m_rfCategories.defCategory = DALDom::text(defaults.firstChildElement(QStringLiteral("DefCategory")));
     m_rfCategories.defSetting = DALDom::text(defaults.firstChildElement(QStringLiteral("DefSetting")));

@@ -2,6 +2,8 @@
 
 #include "DALRfCmdSettings.h"
 
+#include "commandread_p.h"
+
 #include "DALCommon.h"
 #include "nameindex_p.h"
 #include "report_p.h"
@@ -14,7 +16,6 @@
 
 namespace {
 
-const QString kCategoriesFile = QStringLiteral("categories.xml");
 
 template <typename List, typename Key>
 auto findByName(List &list, const Key &name) -> decltype(&list.first())
@@ -48,7 +49,7 @@ DALRfCmdSettings::CmdSetting DALRfCmdSettings::getSetting(const QString &categor
     CmdSetting result;
     const RfCategory *found = findByName(qAsConst(m_rfCategories.categories), category);
     if (!found) {
-        DALCommon::setError(DALErrorCode::FileOpenFailed, QStringLiteral("Default Category not given in %1").arg(kCategoriesFile));
+        DALCommon::setError(DALErrorCode::FileOpenFailed, QStringLiteral("Default Category not given in %1").arg(DALCommandRead::kCategoriesFile));
         return result;
     }
     const CmdSetting *match = nullptr;
@@ -60,7 +61,7 @@ DALRfCmdSettings::CmdSetting DALRfCmdSettings::getSetting(const QString &categor
     }
     DALCommon::setError(0, QString());
     if (!match) {
-        DALCommon::setError(DALErrorCode::FileOpenFailed, QStringLiteral("Default setting not given in %1").arg(kCategoriesFile));
+        DALCommon::setError(DALErrorCode::FileOpenFailed, QStringLiteral("Default setting not given in %1").arg(DALCommandRead::kCategoriesFile));
         return result;
     }
 
