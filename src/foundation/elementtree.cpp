@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QXmlStreamReader>
 
+#include <algorithm>
+
 // --- building ----------------------------------------------------------
 
 void DALElementTree::clear()
@@ -42,7 +44,7 @@ QString DALElementTree::shared(QString const &value)
 
 void DALElementTree::reserve(qint64 nodes)
 {
-    const int entries = int(qBound<qint64>(0, nodes + 1, 1 << 22));
+    const int entries = int(std::min<qint64>(std::max<qint64>(nodes + 1, 0), qint64(1) << 22));
     m_entries.reserve(entries);
     m_attributes.reserve(entries / 2);
     m_texts.reserve(entries / 2);
