@@ -66,7 +66,11 @@ void TestDalElementTree::answersAsTheDom_data()
     QTest::newRow("several tags on a line") << "<a><b/><c x=\"1\"/><d y=\"2\">t</d><e/></a>" << true;
     QTest::newRow("line break inside a tag") << "<a><d\n  y=\"2\">t</d></a>" << false;
     QTest::newRow("CR LF between elements") << "<a>\r\n  <b>t</b>\r\n</a>\r\n" << true;
-    QTest::newRow("not ASCII") << QString::fromUtf8("<a \xc3\xbc=\"\xc3\xb6\">\xc3\xa4\xe2\x82\xac</a>") << true;
+    QTest::newRow("not ASCII") << QString::fromUtf8("<a u=\"\xc3\xb6\">\xc3\xa4\xe2\x82\xac\xef\xbf\xbd</a>") << true;
+    QTest::newRow("name not in ASCII") << QString::fromUtf8("<a \xc3\xbc=\"1\"/>") << false;
+    QTest::newRow("name that Qt 5 refuses") << QString::fromUtf8("<a\xef\xbf\xbd/>") << false;
+    QTest::newRow("attribute name that Qt 5 refuses") << "<a n}e=\"1\"/>" << false;
+    QTest::newRow("names with punctuation") << "<a_1 b-c.d=\"1\" e:f=\"2\"><_x/></a_1>" << true;
     QTest::newRow("empty elements") << "<a><b></b><b/></a>" << true;
     QTest::newRow("entity reference") << "<a>x &amp; y</a>" << false;
     QTest::newRow("character reference") << "<a x=\"&#60;\">&#32;</a>" << false;

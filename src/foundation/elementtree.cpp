@@ -81,6 +81,22 @@ QString compact(View const &view)
     return QString(view.constData(), int(view.size()));
 }
 
+// Qt 5's DOM parser and the stream reader differ on the characters of
+// names (the stream reader takes "}" and U+FFFD, the other does not). Plain
+// names are the ones both read alike: an ASCII letter or "_", then letters,
+// digits, "_", "-", "." and ":".
+template <typename View>
+bool isPlainName(View const &view)
+{
+    const auto letter = [](ushort c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_'; };
+    if (view.isEmpty() || !letter(view.at(0).unicode()))
+        return false;
+    return std::all_of(view.begin() + 1, view.end(), [&letter](QChar q) {
+        const ushort c = q.unicode();
+        return letter(c) || (c >= '0' && c <= '9') || c == '-' || c == '.' || c == ':';
+    });
+}
+
 } // namespace
 
 bool DALElementTree::readPlain(QString const &text)
@@ -93,6 +109,8 @@ bool DALElementTree::readPlain(QString const &text)
     while (!reader.atEnd()) {
         switch (reader.readNext()) {
         case QXmlStreamReader::StartElement: {
+            if (!isPlainName(reader.qualifiedName()))
+                return false;
             Entry entry;
             entry.kind = Element;
             entry.name = nameIndex(compact(reader.qualifiedName()));
@@ -101,8 +119,11 @@ bool DALElementTree::readPlain(QString const &text)
             entry.first = m_attributes.size();
             const QXmlStreamAttributes attributes = reader.attributes();
             entry.count = attributes.size();
-            for (const QXmlStreamAttribute &attribute : attributes)
+            for (const QXmlStreamAttribute &attribute : attributes) {
+                if (!isPlainName(attribute.qualifiedName()))
+                    return false;
                 m_attributes.append({nameIndex(compact(attribute.qualifiedName())), shared(compact(attribute.value()))});
+            }
             append(entry);
             break;
         }
