@@ -82,7 +82,8 @@ QString compact(View const &view)
 }
 
 // Qt 5's DOM parser and the stream reader differ on the characters of
-// names (the stream reader takes "}" and U+FFFD, the other does not). Plain
+// names (the stream reader takes "}" and U+FFFD in element, attribute and
+// processing-instruction names, the other does not). Plain
 // names are the ones both read alike: an ASCII letter or "_", then letters,
 // digits, "_", "-", "." and ":".
 template <typename View>
@@ -104,6 +105,12 @@ bool DALElementTree::readPlain(QString const &text)
     clear();
     if (text.contains(QLatin1Char('&')))
         return false;
+    // A carriage return alone ends a line for the stream reader, not for Qt
+    // 5's DOM parser: positions would differ.
+    for (int at = text.indexOf(QLatin1Char('\r')); at >= 0; at = text.indexOf(QLatin1Char('\r'), at + 1)) {
+        if (at + 1 == text.size() || text.at(at + 1) != QLatin1Char('\n'))
+            return false;
+    }
     QXmlStreamReader reader(text);
     reader.setNamespaceProcessing(false);
     while (!reader.atEnd()) {
@@ -142,6 +149,10 @@ bool DALElementTree::readPlain(QString const &text)
             append(entry);
             break;
         }
+        case QXmlStreamReader::ProcessingInstruction:
+            if (!isPlainName(reader.processingInstructionTarget()))
+                return false;
+            break;
         case QXmlStreamReader::DTD:
         case QXmlStreamReader::EntityReference:
         case QXmlStreamReader::Invalid:
