@@ -81,6 +81,7 @@ void TestDalElementTree::answersAsTheDom_data()
     QTest::newRow("document type") << "<!DOCTYPE a [<!ELEMENT a ANY>]><a/>" << false;
     QTest::newRow("namespaces") << "<a xmlns:p=\"u\"><p:b p:x=\"1\">t</p:b></a>" << true;
     QTest::newRow("CR alone between elements") << "<a>\r\r  <b/>\r<c/></a>" << false;
+    QTest::newRow("CR LF after text ending in >") << "<a><b>x</b>y>\r\n<c/></a>" << false;
     QTest::newRow("line break in text") << "<a>l1\nl2</a>" << false;
     QTest::newRow("CR LF in text") << "<a>l1\r\nl2</a>" << false;
     QTest::newRow("tab in an attribute") << "<a x=\"1\t2\"/>" << false;

@@ -142,6 +142,11 @@ bool DALElementTree::readPlain(QString const &text)
                 return false;
             if (reader.isWhitespace())
                 break; // the DOM parsers drop white space between elements
+            // A line end in text may have been a CR LF, which the stream
+            // reader turns into LF (text such as "x>" fools the quick check
+            // of the loader).
+            if (reader.text().contains(QLatin1Char('\n')))
+                return false;
             Entry entry;
             entry.kind = Text;
             entry.first = m_texts.size();
