@@ -41,6 +41,7 @@ seed fuzz_devicedef "$tree"/*/device_definition.xml
 seed fuzz_iopindef "$tree"/*/io_pins.xml
 seed fuzz_ioregisterdef "$tree"/*/io_registers.xml
 seed fuzz_uitranslation "$tree/ui_translation.xml"
+seed fuzz_elementtree "$tree"/*/settings/*.xml "$tree"/*/settings/tf/*.xml "$tree"/*/pa/*.xml "$tree"/*/*.xml
 s="$tree/vo4725/settings"
 for setting in "$s"/prop_*.xml; do
     for tf in "$s"/tf/*.xml; do

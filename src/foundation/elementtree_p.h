@@ -55,9 +55,11 @@ private:
 //
 // Two ways to build one, with the same result:
 // - readPlain() parses the text with QXmlStreamReader. It takes only plain
-//   documents: elements, attributes, text without references, comments and
-//   processing instructions. It declines (returns false) a document with a
-//   document type, a CDATA section, a reference ("&"), or a fault, which
+//   documents: elements and attributes with ASCII names, text without
+//   references or line ends, comments and processing instructions, line
+//   ends as LF or CR LF. It declines (returns false) any other document (a
+//   document type, a CDATA section, a reference, a name the two parsers
+//   read differently, a carriage return alone) and one with a fault, which
 //   then goes to Qt's DOM parser, whose rules and messages are the library's.
 // - fromDocument() copies a parsed DOM document.
 // Both place an element where its start tag ends, as Qt's DOM does (the
