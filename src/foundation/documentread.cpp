@@ -61,8 +61,8 @@ DocumentRead *DocumentRead::current()
     return s_current;
 }
 
-template <typename Position>
-bool DocumentRead::chargeAt(qint64 cost, Position position)
+template <typename Node>
+bool DocumentRead::chargeAt(qint64 cost, Node const &node)
 {
     DocumentRead *read = s_current;
     if (!read)
@@ -75,7 +75,7 @@ bool DocumentRead::chargeAt(qint64 cost, Position position)
     // Recorded when it happens, before whatever the cut-short read reports.
     int line = 0;
     int column = 0;
-    position(read, &line, &column);
+    read->positionOf(node, QString(), &line, &column);
     DALReport::locate(read->m_file, line, column);
     DALCommon::setError(DALErrorCode::XmlParseFailed,
                         DALMessages::parseFailure(read->m_name, std::max(line, 1),
@@ -87,16 +87,12 @@ bool DocumentRead::chargeAt(qint64 cost, Position position)
 
 bool DocumentRead::charge(qint64 cost, QDomNode const &node)
 {
-    return chargeAt(cost, [&node](DocumentRead *read, int *line, int *column) {
-        read->positionOf(node, QString(), line, column);
-    });
+    return chargeAt(cost, node);
 }
 
 bool DocumentRead::charge(qint64 cost, DALTreeElement const &node)
 {
-    return chargeAt(cost, [&node](DocumentRead *read, int *line, int *column) {
-        read->positionOf(node, QString(), line, column);
-    });
+    return chargeAt(cost, node);
 }
 
 bool DocumentRead::loadSource() const

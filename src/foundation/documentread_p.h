@@ -64,10 +64,9 @@ public:
     void positionOf(DALTreeElement const &node, QString const &attribute, int *line, int *column) const;
 
 private:
-    // Charges the innermost read; position() gives where a spent allowance
-    // is reported.
-    template <typename Position>
-    static bool chargeAt(qint64 cost, Position position);
+    // charge() for either kind of node.
+    template <typename Node>
+    static bool chargeAt(qint64 cost, Node const &node);
     // The position of an element the parser placed at line and column.
     void positionAt(int line, int column, QString const &attribute, int *outLine, int *outColumn) const;
     // The file's decoded text and where its lines start, read again for the

@@ -35,11 +35,13 @@ QString prepare(QByteArray data, QString *message, int *line, int *column, qint6
     return text.isNull() ? QString(QLatin1String("")) : text;
 }
 
-// Qt's DOM parser on text that keepAsWritten has prepared.
+// Qt's DOM parser on the decoded text; a parser that normalizes white space
+// is given it with the references that keep it as written.
 QDomDocument *parseDom(QString const &text, QString const &docName, QString *message, int *line, int *column)
 {
     auto *doc = new QDomDocument(docName);
-    if (!doc->setContent(text, false, message, line, column)) {
+    const QString &kept = DALXmlWhitespace::kParserNormalizes ? DALXmlWhitespace::keepAsWritten(text) : text;
+    if (!doc->setContent(kept, false, message, line, column)) {
         delete doc;
         return nullptr;
     }
@@ -54,8 +56,7 @@ QDomDocument *parse(QByteArray data, QString const &docName, QString *message, i
     const QString text = prepare(std::move(data), message, line, column, nodes);
     if (text.isNull())
         return nullptr;
-    return parseDom(DALXmlWhitespace::kParserNormalizes ? DALXmlWhitespace::keepAsWritten(text) : text, docName,
-                    message, line, column);
+    return parseDom(text, docName, message, line, column);
 }
 
 bool parse(QByteArray data, DALElementTree *tree, QString *message, int *line, int *column, qint64 *nodes)
@@ -68,9 +69,7 @@ bool parse(QByteArray data, DALElementTree *tree, QString *message, int *line, i
     tree->reserve(*nodes);
     if (DALXmlWhitespace::readsAsWritten(text) && tree->readPlain(text))
         return true;
-    const std::unique_ptr<QDomDocument> doc(
-        parseDom(DALXmlWhitespace::kParserNormalizes ? DALXmlWhitespace::keepAsWritten(text) : text, QString(),
-                 message, line, column));
+    const std::unique_ptr<QDomDocument> doc(parseDom(text, QString(), message, line, column));
     if (!doc)
         return false;
     tree->fromDocument(*doc);
